@@ -1,0 +1,111 @@
+#include "Label.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+Label::Label(const QString &name, QWidget *parent, const QString &caption)
+    : QLabel(caption, parent)
+{
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setBackground(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Label::setForeground(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+void Label::setPointSize(qreal points, bool bold)
+{
+    QFont f = font();
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    setFont(f);
+}
+
+void Label::setBordered(bool bordered)
+{
+    setFrameStyle(bordered ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QLabel::mousePressEvent(event);
+    if (dragSource_) {
+        startDrag();
+        return;
+    }
+    pressed_ = true;
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (event->button() == Qt::LeftButton && wasPressed && rect().contains(event->position().toPoint()))
+        emit clicked();
+    else
+        QLabel::mouseReleaseEvent(event);
+}
+
+void Label::startDrag()
+{
+    auto *mime = new QMimeData;
+    mime->setData(mimeType, text().toUtf8());
+    mime->setText(text());
+
+    // The label stays where it is; only an outline of it follows the mouse.
+    QPixmap outline(size());
+    outline.fill(Qt::transparent);
+    QPainter painter(&outline);
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.drawRect(outline.rect().adjusted(0, 0, -1, -1));
+    painter.end();
+
+    auto *drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->setPixmap(outline);
+    drag->setHotSpot(QPoint(width() / 2, height() / 2));
+    drag->exec(Qt::CopyAction);
+}
+
+void Label::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(mimeType))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void Label::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasFormat(mimeType))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void Label::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasFormat(mimeType)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit dropped(QString::fromUtf8(event->mimeData()->data(mimeType)));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+// A caption control: a QLabel that reports clicks and can be dragged onto
+// another label. A drag carries the dragged label's caption under the
+// program's own mime type, so a drop target accepts only our labels and
+// needs nothing but the mime data to act.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    static constexpr const char *mimeType = "application/x-zubzahlen-label";
+
+    Label(const QString &name, QWidget *parent, const QString &caption = {});
+
+    void setBackground(const QColor &colour);
+    void setForeground(const QColor &colour);
+    void setPointSize(qreal points, bool bold = false);
+    void setBordered(bool bordered);
+
+    // Pressing the mouse on a drag source starts a drag of its caption.
+    void setDragSource(bool on) { dragSource_ = on; }
+    void setDropTarget(bool on) { setAcceptDrops(on); }
+
+signals:
+    void clicked();
+    // A label of ours was dropped here; caption is the dragged label's text.
+    void dropped(const QString &caption);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void startDrag();
+    bool pressed_ = false;
+    bool dragSource_ = false;
+};

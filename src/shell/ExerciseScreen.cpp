@@ -1,0 +1,62 @@
+#include "ExerciseScreen.h"
+
+#include "Form1.h"
+#include "Screens.h"
+#include "platform/KeyCodes.h"
+#include "platform/Label.h"
+
+#include <QPushButton>
+
+ExerciseScreen::ExerciseScreen(const QString &name, Keys keys)
+    : Screen(name, QStringLiteral("ZUB-Zahlen")), keys_(keys)
+{
+    ende_ = addButton(QStringLiteral("Befehl1"), QStringLiteral("ENDE"), QRect(0, 0, 80, 30));
+    okay_ = addButton(QStringLiteral("Befehl2"), QStringLiteral("OKAY"), QRect(0, 0, 80, 30));
+    connect(ende_, &QPushButton::clicked, this, &ExerciseScreen::leave);
+    connect(okay_, &QPushButton::clicked, this, [this] { pruefe(); });
+    setKeyPreview(keys != Keys::None);
+}
+
+void ExerciseScreen::leave()
+{
+    hide();
+    Screens::get<Form1>().display();
+}
+
+void ExerciseScreen::setNewTaskLabel(Label *label)
+{
+    connect(label, &Label::clicked, this, [this] { neueAufgabe(); });
+}
+
+void ExerciseScreen::load()
+{
+    if (placedOnLoad_)
+        placeUpperQuarter();
+}
+
+void ExerciseScreen::typeInto(QLabel *field, int code)
+{
+    if (code == KeyCode::Backspace) {
+        QString text = field->text();
+        text.chop(1);
+        field->setText(text);
+    } else if (isMainDigit(code)) {
+        field->setText(field->text() + QChar(code));
+    }
+}
+
+bool ExerciseScreen::keyDown(int code)
+{
+    if (keys_ == Keys::None || keys_ == Keys::Own)
+        return false;
+    if (code == KeyCode::Enter) {
+        pruefe();
+        return true;
+    }
+    if (keys_ == Keys::EnterAndDigits && typedField_ &&
+        (code == KeyCode::Backspace || isMainDigit(code))) {
+        typeInto(typedField_, code);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+class Label;
+class QLabel;
+class QPushButton;
+
+// The frame every exercise screen shares: "ENDE" goes back to the menu,
+// "OKAY" and Enter run the check, a click on the task label asks for a new
+// task, and on typing screens the digit keys fill the answer label.
+class ExerciseScreen : public Screen {
+    Q_OBJECT
+public:
+    enum class Keys {
+        EnterOnly,      // Enter runs the check; nothing else
+        EnterAndDigits, // and digits and Backspace edit the typed field
+        Own,            // the screen handles keys itself (override keyDown)
+        None            // the screen takes no keys
+    };
+
+    ExerciseScreen(const QString &name, Keys keys);
+
+    QPushButton *ende() const { return ende_; }
+    QPushButton *okay() const { return okay_; }
+
+    // The exercise's new-task routine, as the menu runs it.
+    virtual void neueAufgabe() = 0;
+    // The check routine, run by "OKAY" and Enter.
+    virtual void pruefe() = 0;
+
+    // Hides the screen and shows the menu: "ENDE", and the close box.
+    void leave();
+
+protected:
+    // The label that digit typing fills (typing screens only).
+    void setTypedField(QLabel *field) { typedField_ = field; }
+    // A click on this label runs the new-task routine.
+    void setNewTaskLabel(Label *label);
+    // Whether the first showing places the screen in the upper part of the display.
+    void setPlacedOnLoad(bool on) { placedOnLoad_ = on; }
+
+    void load() override;
+    bool keyDown(int code) override;
+    void closeBox() override { leave(); }
+
+    // Backspace drops the last character; a main-row digit is appended.
+    static void typeInto(QLabel *field, int code);
+
+private:
+    QPushButton *ende_;
+    QPushButton *okay_;
+    QLabel *typedField_ = nullptr;
+    Keys keys_;
+    bool placedOnLoad_ = true;
+};

@@ -1,0 +1,189 @@
+#include "Form1.h"
+
+#include "ExerciseScreen.h"
+#include "Modul1.h"
+#include "Screens.h"
+#include "ZUBLABEL.h"
+#include "platform/Dialogs.h"
+#include "platform/NumberText.h"
+#include "platform/Program.h"
+#include "platform/Random.h"
+#include "platform/SettingsFile.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int buttonWidth = 1215;
+constexpr int buttonHeight = 495;
+
+int rangeAt(int position)
+{
+    static const int ranges[] = {20, 100, 1000, 10000, 100000, 1000000};
+    return ranges[position - 1];
+}
+
+} // namespace
+
+Form1::Form1() : Screen(QStringLiteral("Form1"), QStringLiteral("ZUB-Zahlen"))
+{
+    setFixedSize(tw(6900), tw(6000));
+
+    counter_ = new QLabel(this);
+    counter_->setObjectName(QStringLiteral("Bezeichnung2"));
+    counter_->setGeometry(twRect(0, 0, 600, 300));
+    counter_->setStyleSheet(QStringLiteral("background: yellow; font: bold 12pt;"));
+    counter_->hide(); // the count's store, never shown
+
+    // The grey band across the middle, behind the command row and the range selector.
+    auto *band = new QWidget(this);
+    band->setObjectName(QStringLiteral("Figur1"));
+    band->setGeometry(twRect(240, 2400, 6420, 1200));
+    band->setAutoFillBackground(true);
+    QPalette grey = band->palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    band->setPalette(grey);
+
+    // The exercise buttons stand in a diamond around the band.
+    struct Place {
+        const char *name;
+        const char *caption;
+        int x;
+        int y;
+    };
+    static const Place places[] = {
+        {"Befehl14", "Ordnen", 2850, 240},   {"Befehl2", "Ziffern", 1725, 960},
+        {"Befehl3", "Wörter", 3975, 960},    {"Befehl5", "Bilder", 600, 1680},
+        {"Befehl10", " < = >", 2850, 1680},  {"Befehl4", "Mengen", 5100, 1680},
+        {"Befehl7", "Familie", 600, 3840},   {"Befehl9", "Nachbarn", 2850, 3840},
+        {"Befehl8", "Zerlegen", 5100, 3840}, {"Befehl11", "Zählen", 1725, 4560},
+        {"Befehl6", "Strahl", 3975, 4560},
+    };
+    for (const Place &p : places) {
+        const QString name = QString::fromLatin1(p.name);
+        auto *button = addButton(name, QString::fromUtf8(p.caption),
+                                 twRect(p.x, p.y, buttonWidth, buttonHeight));
+        connect(button, &QPushButton::clicked, this, [this, name] { openExercise(name); });
+    }
+
+    auto *endeButton = addButton(QStringLiteral("Befehl1"), QStringLiteral("Ende"),
+                                 twRect(360, 2760, buttonWidth, buttonHeight));
+    auto *druckButton = addButton(QStringLiteral("Befehl13"), QStringLiteral("Druck"),
+                                  twRect(1695, 2760, buttonWidth, buttonHeight));
+    auto *infoButton = addButton(QStringLiteral("Befehl12"), QStringLiteral("Info"),
+                                 twRect(3030, 2760, buttonWidth, buttonHeight));
+    connect(endeButton, &QPushButton::clicked, this, &Form1::ende);
+    connect(druckButton, &QPushButton::clicked, this, &Form1::druck);
+    connect(infoButton, &QPushButton::clicked, this, &Form1::info);
+
+    rangeCaption_ = new QLabel(this);
+    rangeCaption_->setObjectName(QStringLiteral("Bezeichnung1"));
+    rangeCaption_->setGeometry(twRect(4380, 2520, 2160, 330));
+    rangeCaption_->setAlignment(Qt::AlignCenter);
+    rangeCaption_->setAutoFillBackground(true);
+    rangeCaption_->setPalette(grey);
+
+    range_ = new QScrollBar(Qt::Horizontal, this);
+    range_->setObjectName(QStringLiteral("HBildlauf1"));
+    range_->setGeometry(twRect(4380, 2940, 2160, 300));
+    range_->setRange(1, 6);
+    range_->setSingleStep(1);
+    range_->setPageStep(1);
+    range_->setValue(1);
+    // valueChanged also follows the thumb while it is dragged, so the caption is live.
+    connect(range_, &QScrollBar::valueChanged, this, &Form1::rangeChanged);
+
+    reward15_ = addButton(QStringLiteral("Befehl15"), QStringLiteral("Belohnung"),
+                          twRect(2850, 5280, buttonWidth, buttonHeight));
+    reward15_->setEnabled(false);
+    connect(reward15_, &QPushButton::clicked, this, &Form1::belohnung);
+}
+
+void Form1::load()
+{
+    placeCentred();
+    Random::seedFromTimeOfDay();
+    MODUL1::Zahlenraum = 20;
+    ladeZahlenraum();
+    rangeChanged();
+}
+
+void Form1::ladeZahlenraum()
+{
+    const std::optional<int> position = SettingsFile::readFirstNumber(settingsPath());
+    if (!position || *position < 1 || *position > 6) {
+        msgBox(QStringLiteral("Die Datei 'ZUBZAHL.INI' fehlt!\r"), MsgIcon::None, MsgButtons::Ok,
+               QStringLiteral("ZUBZAHL"));
+        return;
+    }
+    range_->setValue(*position);
+}
+
+void Form1::rangeChanged()
+{
+    const int position = range_->value();
+    if (position >= 1 && position <= 6)
+        MODUL1::Zahlenraum = rangeAt(position);
+    rangeCaption_->setText(QStringLiteral("Zahlen bis") + Str(MODUL1::Zahlenraum));
+}
+
+void Form1::openExercise(const QString &button)
+{
+    const auto entry = std::find_if(exercises_.cbegin(), exercises_.cend(),
+                                    [&](const Exercise &e) { return e.button == button; });
+    if (entry == exercises_.cend())
+        return; // no screen for this button in this build
+    hide();
+    ExerciseScreen *screen = entry->open();
+    screen->display();
+    if (entry->limitTo10000 && MODUL1::Zahlenraum > 10000) {
+        range_->setValue(4);
+        rangeChanged();
+        msgBox(QStringLiteral("Zahlenraum nur bis 10000 möglich!"), MsgIcon::None, MsgButtons::Ok,
+               QStringLiteral("Zahlenraum"));
+    }
+    screen->setWindowTitle(QStringLiteral("ZUB-Zahlen bis") + Str(MODUL1::Zahlenraum));
+    screen->okay()->setFocus();
+    screen->neueAufgabe();
+}
+
+void Form1::ende()
+{
+    if (msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"), MsgIcon::Question,
+               MsgButtons::YesNo, QStringLiteral("ZUB-Zahlen")) == MsgResult::No)
+        return;
+    if (!SettingsFile::writeNumber(settingsPath(), range_->value()))
+        msgBox(QStringLiteral("Die Datei 'ZUBZAHL.INI' konnte nicht gespeichert werden!\r"),
+               MsgIcon::None, MsgButtons::Ok, QStringLiteral("ZUBZAHL"));
+    Program::end();
+}
+
+void Form1::druck()
+{
+    const QString typed =
+        inputBox(QStringLiteral("Passwort eingeben:"), QStringLiteral("Drucken"), QString());
+    if (Val(typed) != MODUL1::Zahlenraum || !worksheet_)
+        return;
+    hide();
+    worksheet_()->display();
+}
+
+void Form1::belohnung()
+{
+    MODUL1::LiesPunkte();
+    if (MODUL1::Punkte > 19)
+        MODUL1::Punkte -= 20;
+    MODUL1::SchreibePunkte();
+    reward15_->setEnabled(false);
+    if (!reward_)
+        return;
+    hide();
+    reward_()->display();
+}
+
+void Form1::info() { Screens::get<ZUBLABEL>().display(); }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+// One modal box as the child saw it.
+struct SeenBox {
+    bool input = false; // an input box rather than a message box
+    QString title;
+    QString text; // the prompt
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons; // button texts, left to right as Qt orders them
+    QString defaultButton;
+};
+
+// Answers the real modal boxes while a test drives the program. Each box
+// takes the next answer: a button text ("OK", "Ja", "Nein", "Abbrechen"), or
+// for an input box "=text" to type text and press OK. With no answer left a
+// box is answered with its default button and marked as unexpected.
+class ModalBoxes : public QObject {
+    Q_OBJECT
+public:
+    explicit ModalBoxes(QStringList answers = {});
+    ~ModalBoxes() override;
+
+    QList<SeenBox> seen;
+    int unexpected = 0;
+    // Runs when a box appears, before it is answered.
+    std::function<void(const SeenBox &)> onBox;
+
+    void answer(const QStringList &more) { answers_ += more; }
+    int pending() const { return int(answers_.size()); }
+    const SeenBox &last() const { return seen.last(); }
+
+private:
+    void poll();
+    QStringList answers_;
+    QTimer timer_;
+};
+
+// Titles of the boxes seen, in order (handy in QCOMPARE).
+QStringList titles(const QList<SeenBox> &boxes);

@@ -1,0 +1,63 @@
+#include "Program.h"
+
+#include "app/App.h"
+#include "platform/Dialogs.h"
+#include "platform/Program.h"
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+void initTestApplication()
+{
+    qApp->setQuitOnLastWindowClosed(false);
+    installGermanTranslations();
+}
+
+TestProgram::TestProgram() : previousDir_(QDir::currentPath())
+{
+    qDeleteAll(QApplication::topLevelWidgets());
+    QDir::setCurrent(dir_.path());
+    MODUL1::Zahlenraum = 20;
+    MODUL1::Zahl = 0;
+    MODUL1::ZahlText.clear();
+    MODUL1::Punkte = 0;
+    MODUL1::Merker.clear();
+    MODUL1::Zahlenfeld.fill(0);
+    Program::setEndHandler([this] { ended = true; });
+}
+
+TestProgram::~TestProgram()
+{
+    Program::setEndHandler(nullptr);
+    qDeleteAll(QApplication::topLevelWidgets());
+    QDir::setCurrent(previousDir_);
+    Random::seed(1);
+}
+
+QString TestProgram::settingsPath() const { return dir_.filePath(QStringLiteral("ZUBZAHL.INI")); }
+
+void TestProgram::writeSettings(const QByteArray &bytes)
+{
+    QFile f(settingsPath());
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+QByteArray TestProgram::readSettings() const
+{
+    QFile f(settingsPath());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Form1 &TestProgram::start()
+{
+    wireScreens();
+    Form1 &menu = Screens::get<Form1>();
+    menu.display();
+    return menu;
+}

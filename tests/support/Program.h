@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+class Form1;
+class QWidget;
+
+// A program run inside a test: a fresh temporary current directory, all
+// screens gone, the shared state reset, ending the program only recorded.
+class TestProgram {
+public:
+    TestProgram();
+    ~TestProgram();
+
+    // Writes the settings file with these exact bytes.
+    void writeSettings(const QByteArray &bytes);
+    QByteArray readSettings() const;
+    QString settingsPath() const;
+
+    // Wires the screens and shows the menu (its load handler runs).
+    Form1 &start();
+
+    bool ended = false;
+
+private:
+    QTemporaryDir dir_;
+    QString previousDir_;
+};
+
+// Sets up the application for all tests of one executable.
+void initTestApplication();
+
+// The widget with this object name inside the given screen (fails the test if missing).
+template <class T> T *control(QWidget *screen, const QString &name);
+#include "Program.inl"
