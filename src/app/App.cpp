@@ -1,5 +1,7 @@
 #include "App.h"
 
+#include "numbers/Form2.h"
+#include "numbers/Form3.h"
 #include "platform/Dialogs.h"
 #include "shell/Form1.h"
 #include "shell/Screens.h"
@@ -32,7 +34,10 @@ private:
 void wireScreens()
 {
     Form1 &menu = Screens::get<Form1>();
-    menu.setExercises({});
+    menu.setExercises({
+        {QStringLiteral("Befehl2"), [] { return &Screens::get<Form3>(); }, false},
+        {QStringLiteral("Befehl3"), [] { return &Screens::get<Form2>(); }, false},
+    });
 }
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
