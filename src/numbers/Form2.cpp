@@ -15,7 +15,7 @@ constexpr int fieldWidth = screenWidth - 2 * fieldLeft;
 } // namespace
 
 Form2::Form2() : ExerciseScreen(QStringLiteral("Form2"), Keys::EnterAndDigits) {
-    setFixedSize(tw(screenWidth), tw(3900));
+    setFixedSize(tw(screenWidth), tw(3480));
 
     word_ = new Label(QStringLiteral("Bezeichnung1"), this);
     word_->setGeometry(twRect(120, 240, screenWidth - 240, 600));

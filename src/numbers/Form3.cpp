@@ -23,7 +23,7 @@ const char *const placeNames[] = {"Hunderttausender", "Zehntausender", "Tausende
 } // namespace
 
 Form3::Form3() : ExerciseScreen(QStringLiteral("Form3"), Keys::EnterOnly) {
-    setFixedSize(tw(screenWidth), tw(4800));
+    setFixedSize(tw(screenWidth), tw(4200));
 
     word_ = new Label(QStringLiteral("Bezeichnung2"), this);
     word_->setGeometry(twRect(120, 240, screenWidth - 240, 600));
