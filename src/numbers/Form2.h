@@ -1,0 +1,30 @@
+#pragma once
+
+#include "shell/ExerciseScreen.h"
+
+class Label;
+
+namespace MODUL1 {
+// A new word task on Form2 (created if need be, shown or not): the word goes
+// into ZahlWort and the caption of Bezeichnung1, its digits into ZahlText.
+void NeueWoerterAufgabe();
+} // namespace MODUL1
+
+// The words exercise: the child reads a number word and types its digits.
+class Form2 : public ExerciseScreen {
+    Q_OBJECT
+public:
+    Form2();
+
+    Label *wordLabel() const { return word_; }
+    Label *answerField() const { return answer_; }
+
+    void neueAufgabe() override { MODUL1::NeueWoerterAufgabe(); }
+    void pruefe() override { PruefeWoerter(); }
+
+private:
+    void PruefeWoerter();
+
+    Label *word_;
+    Label *answer_;
+};

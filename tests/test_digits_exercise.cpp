@@ -1,0 +1,300 @@
+// The digits exercise driven through the menu and the real sliders: read the
+// number, build it place by place, answer the verdict box.
+#include "ModalBoxes.h"
+#include "Program.h"
+#include "numbers/DigitsTask.h"
+#include "numbers/Form3.h"
+#include "platform/Label.h"
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+namespace {
+
+// The fraction that makes NeueZahl draw n in the given range.
+double drawing(int n, int range) {
+    return (n - 0.5) / range;
+}
+
+Form3 &screen() {
+    return Screens::get<Form3>();
+}
+
+QScrollBar *slider(int number) {
+    return control<QScrollBar>(&screen(), QStringLiteral("HBildlauf%1").arg(number));
+}
+
+QString caption(const char *name) {
+    return control<QLabel>(&screen(), QString::fromLatin1(name))->text();
+}
+
+// Where a part of a slider (arrow, thumb, groove) is drawn.
+QRect sliderPart(QScrollBar *bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+// Moves a slider as the child does: clicks on its arrows, one step a click.
+void setSlider(int number, int value) {
+    QScrollBar *bar = slider(number);
+    const QPoint left = sliderPart(bar, QStyle::SC_ScrollBarSubLine).center();
+    const QPoint right = sliderPart(bar, QStyle::SC_ScrollBarAddLine).center();
+    while (bar->value() > value)
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, left);
+    while (bar->value() < value)
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, right);
+    QCOMPARE(bar->value(), value);
+}
+
+// Sets the six sliders from a digit string, hundred-thousands first.
+void setSliders(const QString &digits) {
+    for (int column = 0; column < 6; ++column)
+        setSlider(6 - column, digits.at(column).digitValue());
+}
+
+QString sliderSetting() {
+    QString digits;
+    for (int number = 6; number >= 1; --number)
+        digits += QString::number(slider(number)->value());
+    return digits;
+}
+
+Form1 &openDigits(TestProgram &program, const QByteArray &settings, const QList<double> &draws) {
+    program.writeSettings(settings);
+    Form1 &menu = program.start();
+    Random::script(draws);
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl2"), Qt::LeftButton);
+    return menu;
+}
+
+} // namespace
+
+class DigitsExerciseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+    void screenAsOpenedFromTheMenu();
+    void roundTrip();
+    void verdicts_data();
+    void verdicts();
+    void wordFollowsTheThumbWhileDragged();
+    void onlyEnterIsAKey();
+    void clickOnTaskGivesANewTask();
+    void largestRangeDrawsAgainForSevenDigits();
+    void placeDigitsInMerker();
+};
+
+void DigitsExerciseTest::screenAsOpenedFromTheMenu() {
+    TestProgram program;
+    Form1 &menu = openDigits(program, " 3 \r\n", {drawing(345, 1000)});
+    QVERIFY(screen().isVisible());
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(screen().windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000"));
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("345"));
+    QCOMPARE(caption("Bezeichnung2"), QString());
+    QCOMPARE(caption("Bezeichnung9"), QStringLiteral("Eingabe mit [Enter]"));
+    const QStringList names = {"Einer",     "Zehner",        "Hunderter",
+                               "Tausender", "Zehntausender", "Hunderttausender"};
+    for (int number = 1; number <= 6; ++number) {
+        QScrollBar *bar = slider(number);
+        QCOMPARE(bar->orientation(), Qt::Horizontal);
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 9);
+        QCOMPARE(bar->singleStep(), 1);
+        QCOMPARE(bar->value(), 0);
+        // Each name stands over its slider; HBildlauf6 is the leftmost.
+        const auto *name =
+            control<QLabel>(&screen(), QStringLiteral("Bezeichnung%1").arg(number + 2));
+        QCOMPARE(name->text(), names[number - 1]);
+        QCOMPARE(name->geometry().center().x(), bar->geometry().center().x());
+        QVERIFY(name->geometry().bottom() < bar->geometry().top());
+        if (number > 1)
+            QVERIFY(bar->x() < slider(number - 1)->x());
+    }
+    QCOMPARE(MODUL1::Merker, QStringLiteral("0000000"));
+}
+
+void DigitsExerciseTest::roundTrip() {
+    TestProgram program;
+    Form1 &menu = openDigits(program, " 3 \r\n", {drawing(345, 1000), drawing(7, 1000)});
+
+    setSlider(3, 3);
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("dreihundert"));
+    setSlider(2, 4);
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("dreihundertvierzig"));
+    setSlider(1, 5);
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("dreihundertfünfundvierzig"));
+    QCOMPARE(MODUL1::Merker, QStringLiteral("0000345"));
+
+    ModalBoxes boxes({"OK"});
+    QString settingDuringBox;
+    boxes.onBox = [&](const SeenBox &) { settingDuringBox = sliderSetting(); };
+    QTest::mouseClick(control<QPushButton>(&screen(), "Befehl2"), Qt::LeftButton);
+
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Information);
+    QCOMPARE(boxes.last().buttons, QStringList{"OK"});
+    QCOMPARE(settingDuringBox, QStringLiteral("000345"));
+    QCOMPARE(menu.counterLabel()->text(), QStringLiteral(" 1"));
+    // The next task: all sliders back at 0 and no word.
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("7"));
+    QCOMPARE(sliderSetting(), QStringLiteral("000000"));
+    QCOMPARE(caption("Bezeichnung2"), QString());
+    QCOMPARE(MODUL1::Merker, QStringLiteral("0000000"));
+}
+
+void DigitsExerciseTest::verdicts_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<int>("range");
+    QTest::addColumn<int>("task");
+    QTest::addColumn<QString>("sliders");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("right");
+    QTest::addRow("exact") << QByteArray(" 3 \r\n") << 1000 << 345 << "000345"
+                           << "dreihundertfünfundvierzig" << true;
+    QTest::addRow("Tausender beyond the task") << QByteArray(" 3 \r\n") << 1000 << 345 << "002345"
+                                               << "zweitausenddreihundertfünfundvierzig" << true;
+    QTest::addRow("tens and units swapped") << QByteArray(" 3 \r\n") << 1000 << 345 << "000354"
+                                            << "dreihundertvierundfünfzig" << false;
+    QTest::addRow("one place short") << QByteArray(" 3 \r\n") << 1000 << 345 << "000045"
+                                     << "fünfundvierzig" << false;
+    QTest::addRow("only units count") << QByteArray(" 1 \r\n") << 20 << 7 << "000097"
+                                      << "siebenundneunzig" << true;
+    QTest::addRow("units wrong") << QByteArray(" 1 \r\n") << 20 << 7 << "000008"
+                                 << "acht" << false;
+    QTest::addRow("all six places")
+        << QByteArray(" 6 \r\n") << 1000000 << 999999 << "999999"
+        << "neunhundertneunundneunzigtausendneunhundertneunundneunzig" << true;
+    QTest::addRow("sixth place wrong")
+        << QByteArray(" 6 \r\n") << 1000000 << 999999 << "899999"
+        << "achthundertneunundneunzigtausendneunhundertneunundneunzig" << false;
+}
+
+void DigitsExerciseTest::verdicts() {
+    QFETCH(QByteArray, settings);
+    QFETCH(int, range);
+    QFETCH(int, task);
+    QFETCH(QString, sliders);
+    QFETCH(QString, word);
+    QFETCH(bool, right);
+    TestProgram program;
+    Form1 &menu = openDigits(program, settings, {drawing(task, range), drawing(1, range)});
+    setSliders(sliders);
+    QCOMPARE(caption("Bezeichnung2"), word);
+
+    ModalBoxes boxes({"OK"});
+    QTest::keyClick(control<QPushButton>(&screen(), "Befehl2"), Qt::Key_Return);
+    QCOMPARE(boxes.seen.size(), 1);
+    if (right) {
+        QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
+        QCOMPARE(caption("Bezeichnung1"), QStringLiteral("1"));
+        QCOMPARE(sliderSetting(), QStringLiteral("000000"));
+        return;
+    }
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    QCOMPARE(boxes.last().buttons, QStringList{"OK"});
+    // Nothing changes, so the child can correct the setting.
+    QCOMPARE(caption("Bezeichnung1"), QString::number(task));
+    QCOMPARE(sliderSetting(), sliders);
+    QCOMPARE(caption("Bezeichnung2"), word);
+    QCOMPARE(menu.counterLabel()->text(), QString());
+}
+
+void DigitsExerciseTest::wordFollowsTheThumbWhileDragged() {
+    TestProgram program;
+    openDigits(program, " 3 \r\n", {drawing(345, 1000)});
+    QScrollBar *bar = slider(3);
+
+    const QRect thumb = sliderPart(bar, QStyle::SC_ScrollBarSlider);
+    const QRect groove = sliderPart(bar, QStyle::SC_ScrollBarGroove);
+
+    const QPoint grab = thumb.center();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, grab);
+    QMouseEvent move(QEvent::MouseMove, QPointF(groove.right() - 1, grab.y()),
+                     bar->mapToGlobal(QPointF(groove.right() - 1, grab.y())), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    // Still held: the word already shows the number under the thumb.
+    QVERIFY(bar->isSliderDown());
+    QCOMPARE(bar->value(), 9);
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("neunhundert"));
+    QCOMPARE(MODUL1::Merker, QStringLiteral("0000900"));
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(groove.right() - 1, grab.y()));
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("neunhundert"));
+}
+
+void DigitsExerciseTest::onlyEnterIsAKey() {
+    TestProgram program;
+    openDigits(program, " 3 \r\n", {drawing(345, 1000)});
+    QPushButton *okay = control<QPushButton>(&screen(), "Befehl2");
+
+    ModalBoxes boxes({"OK"});
+    QTest::keyClick(okay, Qt::Key_3);
+    QTest::keyClick(okay, Qt::Key_Backspace);
+    QVERIFY(boxes.seen.isEmpty());
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("345"));
+    QCOMPARE(sliderSetting(), QStringLiteral("000000"));
+
+    QTest::keyClick(okay, Qt::Key_Return);
+    QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe"});
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("345"));
+}
+
+void DigitsExerciseTest::clickOnTaskGivesANewTask() {
+    TestProgram program;
+    openDigits(program, " 3 \r\n", {drawing(345, 1000), drawing(21, 1000)});
+    setSliders(QStringLiteral("000120"));
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("einhundertzwanzig"));
+
+    QTest::mouseClick(control<Label>(&screen(), "Bezeichnung1"), Qt::LeftButton);
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("21"));
+    QCOMPARE(sliderSetting(), QStringLiteral("000000"));
+    QCOMPARE(caption("Bezeichnung2"), QString());
+}
+
+void DigitsExerciseTest::largestRangeDrawsAgainForSevenDigits() {
+    TestProgram program;
+    openDigits(program, " 6 \r\n", {0.9999999, 0.9999999, drawing(345, 1000000)});
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("345"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("345"));
+    QCOMPARE(Random::scriptLeft(), 0);
+
+    // The plain rule, in each range: the top number stays where six places reach it.
+    MODUL1::Zahlenraum = 100000;
+    Random::script({0.9999999});
+    drawSliderNumber();
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("100000"));
+}
+
+void DigitsExerciseTest::placeDigitsInMerker() {
+    QCOMPARE(withPlaceDigit(QStringLiteral("0000000"), 2, 7), QStringLiteral("0700000"));
+    QCOMPARE(withPlaceDigit(QStringLiteral("0000345"), 7, 9), QStringLiteral("0000349"));
+    // A leftover of another exercise starts the places from 0.
+    QCOMPARE(withPlaceDigit(QStringLiteral("2"), 5, 3), QStringLiteral("0000300"));
+    QCOMPARE(sliderDigits({0, 0, 2, 3, 4, 5}), QStringLiteral("002345"));
+    QVERIFY(slidersSpell(QStringLiteral("345"), QStringLiteral("002345")));
+    QVERIFY(!slidersSpell(QStringLiteral("1000000"), QStringLiteral("000000")));
+}
+
+QTEST_MAIN(DigitsExerciseTest)
+#include "test_digits_exercise.moc"

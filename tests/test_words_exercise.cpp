@@ -1,0 +1,227 @@
+// The words exercise driven through the menu and the real widgets: read the
+// word, type its digits, answer the verdict box.
+#include "ModalBoxes.h"
+#include "Program.h"
+#include "numbers/Form2.h"
+#include "numbers/NumberWords.h"
+#include "platform/Label.h"
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// The fraction that makes NeueZahl draw n in the given range.
+double drawing(int n, int range) {
+    return (n - 0.5) / range;
+}
+
+// Range positions of the menu's settings file.
+const QByteArray range1000 = " 3 \r\n";
+
+void typeDigits(QWidget *target, const QString &digits) {
+    for (QChar c : digits)
+        QTest::keyClick(target, Qt::Key(Qt::Key_0 + c.digitValue()));
+}
+
+QString caption(const char *name) {
+    return control<QLabel>(&Screens::get<Form2>(), QString::fromLatin1(name))->text();
+}
+
+} // namespace
+
+class WordsExerciseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+    void screenAsOpenedFromTheMenu();
+    void roundTrip();
+    void wrongAnswers_data();
+    void wrongAnswers();
+    void typingEditsTheAnswerField();
+    void clickOnAnswerFieldGivesANewWord();
+    void taskWhileTheScreenWasNeverShown();
+    void largestRangeHasAWordForItsTopNumber();
+};
+
+void WordsExerciseTest::screenAsOpenedFromTheMenu() {
+    TestProgram program;
+    program.writeSettings(range1000);
+    Form1 &menu = program.start();
+    Random::script({drawing(345, 1000)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
+
+    Form2 &screen = Screens::get<Form2>();
+    QVERIFY(screen.isVisible());
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(screen.windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000"));
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("dreihundertfünfundvierzig"));
+    QCOMPARE(caption("Bezeichnung2"), QString());
+    QCOMPARE(caption("Bezeichnung4"), QStringLiteral("Tippe die Zahl in Ziffern:"));
+    QCOMPARE(caption("Bezeichnung3"), QStringLiteral("Eingabe mit [Enter]"));
+    QCOMPARE(control<QPushButton>(&screen, "Befehl1")->text(), QStringLiteral("ENDE"));
+    QCOMPARE(control<QPushButton>(&screen, "Befehl2")->text(), QStringLiteral("OKAY"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("345"));
+    QCOMPARE(MODUL1::Merker, QStringLiteral("0000345"));
+
+    // ENDE leaves the task; the next opening draws a new one.
+    QTest::mouseClick(control<QPushButton>(&screen, "Befehl1"), Qt::LeftButton);
+    QVERIFY(!screen.isVisible());
+    QVERIFY(menu.isVisible());
+    Random::script({drawing(16, 1000)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("sechszehn"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("16"));
+}
+
+void WordsExerciseTest::roundTrip() {
+    TestProgram program;
+    program.writeSettings(range1000);
+    Form1 &menu = program.start();
+    Random::script({drawing(345, 1000), drawing(16, 1000), drawing(999, 1000)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
+    Form2 &screen = Screens::get<Form2>();
+    QPushButton *okay = control<QPushButton>(&screen, "Befehl2");
+
+    ModalBoxes boxes({"OK", "OK"});
+    QStringList fieldDuringBox, wordDuringBox;
+    boxes.onBox = [&](const SeenBox &) {
+        fieldDuringBox << caption("Bezeichnung2");
+        wordDuringBox << caption("Bezeichnung1");
+    };
+
+    typeDigits(okay, QStringLiteral("345"));
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("345"));
+    QTest::keyClick(okay, Qt::Key_Return);
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Information);
+    QCOMPARE(boxes.last().buttons, QStringList{"OK"});
+    QCOMPARE(fieldDuringBox.last(), QStringLiteral("345"));
+    QCOMPARE(wordDuringBox.last(), QStringLiteral("dreihundertfünfundvierzig"));
+    // The next task is in place when the handler ends, the field is empty.
+    QCOMPARE(caption("Bezeichnung2"), QString());
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("sechszehn"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("16"));
+    QCOMPARE(menu.counterLabel()->text(), QStringLiteral(" 1"));
+
+    // The same through the OKAY button.
+    typeDigits(okay, QStringLiteral("16"));
+    QTest::mouseClick(okay, Qt::LeftButton);
+    QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe 1/20", "Zahleingabe 2/20"}));
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("neunhundertneunundneunzig"));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void WordsExerciseTest::wrongAnswers_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addRow("leading zero") << "0345";
+    QTest::addRow("empty field") << "";
+    QTest::addRow("digits swapped") << "354";
+    QTest::addRow("one digit short") << "34";
+}
+
+void WordsExerciseTest::wrongAnswers() {
+    QFETCH(QString, typed);
+    TestProgram program;
+    program.writeSettings(range1000);
+    Form1 &menu = program.start();
+    Random::script({drawing(345, 1000)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
+    QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
+
+    ModalBoxes boxes({"OK"});
+    QString fieldDuringBox;
+    boxes.onBox = [&](const SeenBox &) { fieldDuringBox = caption("Bezeichnung2"); };
+    typeDigits(okay, typed);
+    QTest::keyClick(okay, Qt::Key_Return);
+
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    QCOMPARE(boxes.last().buttons, QStringList{"OK"});
+    QCOMPARE(fieldDuringBox, typed);
+    // Emptied after the box; the same word stays and nothing is counted.
+    QCOMPARE(caption("Bezeichnung2"), QString());
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("dreihundertfünfundvierzig"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("345"));
+    QCOMPARE(menu.counterLabel()->text(), QString());
+    QCOMPARE(Random::scriptLeft(), 0);
+}
+
+void WordsExerciseTest::typingEditsTheAnswerField() {
+    TestProgram program;
+    program.writeSettings(range1000);
+    Form1 &menu = program.start();
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
+    QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
+
+    ModalBoxes boxes;
+    QTest::keyClick(okay, Qt::Key_Backspace);
+    QCOMPARE(caption("Bezeichnung2"), QString());
+    typeDigits(okay, QStringLiteral("12"));
+    QTest::keyClick(okay, Qt::Key_Backspace);
+    typeDigits(okay, QStringLiteral("3"));
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("13"));
+    QTest::keyClick(okay, Qt::Key_4, Qt::KeypadModifier);
+    QTest::keyClick(okay, Qt::Key_A);
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("13"));
+    QTest::keyClick(okay, Qt::Key_5, Qt::ShiftModifier);
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("135"));
+    QVERIFY(boxes.seen.isEmpty());
+}
+
+void WordsExerciseTest::clickOnAnswerFieldGivesANewWord() {
+    TestProgram program;
+    program.writeSettings(range1000);
+    Form1 &menu = program.start();
+    Random::script({drawing(345, 1000), drawing(21, 1000)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
+    Form2 &screen = Screens::get<Form2>();
+    typeDigits(control<QPushButton>(&screen, "Befehl2"), QStringLiteral("12"));
+
+    QTest::mouseClick(control<Label>(&screen, "Bezeichnung2"), Qt::LeftButton);
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("einundzwanzig"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("21"));
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("12"));
+}
+
+void WordsExerciseTest::taskWhileTheScreenWasNeverShown() {
+    TestProgram program;
+    MODUL1::Zahlenraum = 100000;
+    Random::script({drawing(16016, 100000)});
+    MODUL1::NeueWoerterAufgabe();
+
+    Form2 &screen = Screens::get<Form2>();
+    QVERIFY(!screen.isVisible());
+    QVERIFY(!screen.isLoaded());
+    QCOMPARE(MODUL1::ZahlWort, QStringLiteral("sechszehntausendsechszehn"));
+    QCOMPARE(caption("Bezeichnung1"), MODUL1::ZahlWort);
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("16016"));
+    QCOMPARE(MODUL1::Merker, QStringLiteral("0016016"));
+}
+
+void WordsExerciseTest::largestRangeHasAWordForItsTopNumber() {
+    TestProgram program;
+    program.writeSettings(" 6 \r\n");
+    Form1 &menu = program.start();
+    Random::script({0.9999999});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
+    QCOMPARE(caption("Bezeichnung1"), QStringLiteral("eine Million"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("1000000"));
+
+    ModalBoxes boxes({"OK"});
+    QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
+    typeDigits(okay, QStringLiteral("1000000"));
+    QTest::keyClick(okay, Qt::Key_Enter);
+    QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe 1/20"});
+}
+
+QTEST_MAIN(WordsExerciseTest)
+#include "test_words_exercise.moc"
