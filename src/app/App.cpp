@@ -14,7 +14,8 @@ namespace {
 class FirstPaint : public QObject {
 public:
     explicit FirstPaint(std::function<void()> then) : then_(std::move(then)) {}
-    bool eventFilter(QObject *watched, QEvent *event) override {
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
         if (event->type() == QEvent::Paint && then_) {
             auto then = std::move(then_);
             then_ = nullptr;
@@ -29,13 +30,15 @@ private:
 
 } // namespace
 
-void wireScreens() {
+void wireScreens()
+{
     Form1 &menu = Screens::get<Form1>();
     menu.setExercises({});
     menu.setRewardScreen([] { return &Screens::get<memo>(); });
 }
 
-int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
+int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
+{
     QApplication app(argc, argv);
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     app.setQuitOnLastWindowClosed(false);
