@@ -1,0 +1,342 @@
+// The memory game screen, played through its real card labels from the menu.
+#include "ModalBoxes.h"
+#include "Program.h"
+#include "platform/Label.h"
+#include "platform/Random.h"
+#include "platform/Twips.h"
+#include "reward/memo.h"
+#include "shell/Form1.h"
+#include "shell/Screens.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+const QString deal = QStringLiteral("123456789123456789"); // card i and card i + 9 pair up
+
+// Fractions that make the deal put the digits 1, 1, 2, 2, ... 9, 9 on the
+// places that `wanted` gives them.
+QList<double> scriptFor(const QString &wanted) {
+    QList<double> script;
+    QString left = wanted;
+    for (const QChar digit : QStringLiteral("112233445566778899")) {
+        const int place = int(left.indexOf(digit));
+        left[place] = QLatin1Char('x');
+        script << (place + 0.5) / 18.0;
+    }
+    return script;
+}
+
+Label *card(QWidget *game, int number) {
+    return control<Label>(game, QStringLiteral("Bezeichnung%1").arg(number));
+}
+
+void click(QWidget *game, int number) {
+    QTest::mouseClick(card(game, number), Qt::LeftButton);
+}
+
+// The six state captions Bezeichnung20 .. Bezeichnung25.
+QStringList state(QWidget *game) {
+    QStringList texts;
+    for (int n = 20; n <= 25; ++n)
+        texts << control<Label>(game, QStringLiteral("Bezeichnung%1").arg(n))->text();
+    return texts;
+}
+
+QStringList captions(QWidget *game) {
+    QStringList texts;
+    for (int n = 1; n <= 18; ++n)
+        texts << card(game, n)->text();
+    return texts;
+}
+
+QList<QColor> colours(QWidget *game) {
+    QList<QColor> list;
+    for (int n = 1; n <= 18; ++n)
+        list << card(game, n)->palette().color(QPalette::Window);
+    return list;
+}
+
+QString up(int digit) {
+    const QString d = QString::number(digit);
+    return d + QStringLiteral("                ") + d;
+}
+
+} // namespace
+
+class MemoTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+    void rewardOpensTheGameCentred();
+    void boardLayout();
+    void wholeGame();
+    void nextGameDealsAnewOnDarkBlue();
+    void stop_data();
+    void stop();
+
+private:
+    // Gives the menu 20 correct answers and presses "Belohnung".
+    memo *openReward(Form1 &menu);
+};
+
+memo *MemoTest::openReward(Form1 &menu) {
+    control<QLabel>(&menu, "Bezeichnung2")->setText(QStringLiteral(" 20"));
+    auto *reward = control<QPushButton>(&menu, "Befehl15");
+    reward->setEnabled(true);
+    QTest::mouseClick(reward, Qt::LeftButton);
+    return &Screens::get<memo>();
+}
+
+void MemoTest::rewardOpensTheGameCentred() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form1 &menu = program.start();
+    memo *game = openReward(menu);
+
+    QVERIFY(game->isVisible());
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(game->windowTitle(), QStringLiteral("Memospiel"));
+    QCOMPARE(control<QLabel>(&menu, "Bezeichnung2")->text(), QStringLiteral(" 0"));
+    QVERIFY(!control<QPushButton>(&menu, "Befehl15")->isEnabled());
+
+    const QRect display = game->screen()->geometry();
+    QCOMPARE(game->pos(), QPoint(display.x() + (display.width() - game->width()) / 2,
+                                 display.y() + (display.height() - game->height()) / 2));
+
+    // Only the first showing places the screen.
+    game->move(7, 9);
+    ModalBoxes boxes({"Ja"});
+    QTest::mouseClick(control<QPushButton>(game, "Befehl1"), Qt::LeftButton);
+    QVERIFY(menu.isVisible());
+    openReward(menu);
+    QCOMPARE(game->pos(), QPoint(7, 9));
+}
+
+void MemoTest::boardLayout() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    memo *game = openReward(program.start());
+
+    for (int n = 1; n <= 18; ++n) {
+        const int column = (n - 1) % 6;
+        const int row = (n - 1) / 6;
+        Label *c = card(game, n);
+        QCOMPARE(c->geometry(), twRect(480 + 840 * column, 1080 + 1320 * row, 615, 1095));
+        QVERIFY(c->isVisible());
+        QCOMPARE(c->text(), QString());
+        QCOMPARE(c->palette().color(QPalette::Window), QColor(0, 0, 192));
+        QCOMPARE(c->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(c->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(c->font().pointSizeF(), 13.5);
+        QVERIFY(c->font().bold());
+    }
+
+    auto *instruction = control<Label>(game, "Bezeichnung19");
+    QCOMPARE(instruction->text(),
+             QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes "
+                            "Einzelfeld an und suche alle Zahlenpaare !"));
+    QCOMPARE(instruction->geometry(), twRect(360, 120, 4335, 495));
+    QCOMPARE(instruction->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(instruction->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+
+    auto *stop = control<QPushButton>(game, "Befehl1");
+    QCOMPARE(stop->text(), QStringLiteral("STOP"));
+    QCOMPARE(stop->geometry(), twRect(4680, 120, 735, 495));
+    QCOMPARE(game->palette().color(QPalette::Window), QColor(Qt::white));
+
+    QCOMPARE(state(game), (QStringList{"0", "", "", "", "", ""}));
+    for (int n = 20; n <= 25; ++n)
+        QVERIFY(!control<Label>(game, QStringLiteral("Bezeichnung%1").arg(n))->isVisible());
+}
+
+void MemoTest::wholeGame() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form1 &menu = program.start();
+    memo *game = openReward(menu);
+    Random::script(scriptFor(deal));
+    const QString allOpen(18, QLatin1Char('1'));
+
+    // The first click deals and turns the clicked card up as the first card.
+    click(game, 1);
+    QCOMPARE(Random::scriptLeft(), 0);
+    QCOMPARE(state(game), (QStringList{"1", deal, allOpen, " 1", "0", "1"}));
+    QCOMPARE(card(game, 1)->text(), up(1));
+
+    // The same card again changes nothing.
+    click(game, 1);
+    QCOMPARE(state(game), (QStringList{"1", deal, allOpen, " 1", "0", "1"}));
+    QCOMPARE(card(game, 1)->text(), up(1));
+
+    // A mismatch stays up ...
+    click(game, 2);
+    QCOMPARE(state(game), (QStringList{"1", deal, allOpen, " 1", " 2", "2"}));
+    QCOMPARE(card(game, 2)->text(), up(2));
+
+    // ... until the next click covers both and starts a new turn.
+    click(game, 10);
+    QCOMPARE(state(game), (QStringList{"1", deal, allOpen, " 10", "0", "10"}));
+    QCOMPARE(card(game, 1)->text(), QString());
+    QCOMPARE(card(game, 2)->text(), QString());
+    QCOMPARE(card(game, 10)->text(), up(1));
+    QCOMPARE(card(game, 1)->palette().color(QPalette::Window), QColor(0, 0, 192));
+
+    // A pair turns white and stays up; no card counts as up any more.
+    click(game, 1);
+    const QString oneFound = QStringLiteral("011111111011111111");
+    QCOMPARE(state(game), (QStringList{"1", deal, oneFound, "0", "0", "1"}));
+    for (int n : {1, 10}) {
+        QCOMPARE(card(game, n)->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(card(game, n)->text(), up(1));
+    }
+
+    // Two unmatched cards up; a click on a found card leaves them up.
+    click(game, 2);
+    click(game, 3);
+    click(game, 10);
+    QCOMPARE(state(game), (QStringList{"1", deal, oneFound, " 2", " 3", "10"}));
+    QCOMPARE(card(game, 2)->text(), up(2));
+    QCOMPARE(card(game, 3)->text(), up(3));
+    QCOMPARE(card(game, 10)->text(), up(1));
+
+    // A click on one of the two just covered turns it up again as the first card.
+    click(game, 3);
+    QCOMPARE(state(game), (QStringList{"1", deal, oneFound, " 3", "0", "3"}));
+    QCOMPARE(card(game, 2)->text(), QString());
+    QCOMPARE(card(game, 3)->text(), up(3));
+    click(game, 12);
+    QCOMPARE(state(game)[2], QStringLiteral("010111111010111111"));
+
+    // The next click after a pair covers nothing.
+    click(game, 2);
+    QCOMPARE(card(game, 3)->text(), up(3));
+    QCOMPARE(state(game)[3], QStringLiteral(" 2"));
+    click(game, 11);
+
+    // The remaining pairs; the end box comes with the ninth, while the board still shows it.
+    ModalBoxes boxes({"OK"});
+    QStringList atEnd;
+    boxes.onBox = [&](const SeenBox &) {
+        QVERIFY(game->isVisible());
+        atEnd = captions(game);
+    };
+    for (int n = 4; n <= 9; ++n) {
+        QVERIFY(boxes.seen.isEmpty());
+        click(game, n + 9);
+        click(game, n);
+    }
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.unexpected, 0);
+    const SeenBox &end = boxes.last();
+    QCOMPARE(end.title, QStringLiteral("Memory"));
+    QCOMPARE(end.text, QStringLiteral("  Das Spiel ist beendet!\r"));
+    QCOMPARE(end.icon, QMessageBox::NoIcon);
+    QCOMPARE(end.buttons, QStringList{"OK"});
+    for (int n = 1; n <= 18; ++n)
+        QCOMPARE(atEnd[n - 1], up(deal[n - 1].digitValue()));
+
+    // After OK: the menu, and a blank dark-blue board waiting for a new deal.
+    QVERIFY(!game->isVisible());
+    QVERIFY(menu.isVisible());
+    QCOMPARE(captions(game), QStringList(18, QString()));
+    QCOMPARE(colours(game), QList<QColor>(18, QColor(0, 0, 128)));
+    QCOMPARE(state(game), (QStringList{"0", deal, QString(18, QLatin1Char('0')), "0", "0", "9"}));
+}
+
+void MemoTest::nextGameDealsAnewOnDarkBlue() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form1 &menu = program.start();
+    memo *game = openReward(menu);
+    Random::script(scriptFor(deal));
+    {
+        ModalBoxes boxes({"OK"});
+        for (int n = 1; n <= 9; ++n) {
+            click(game, n);
+            click(game, n + 9);
+        }
+        QCOMPARE(boxes.seen.size(), 1);
+    }
+
+    openReward(menu);
+    QVERIFY(game->isVisible());
+    QCOMPARE(colours(game), QList<QColor>(18, QColor(0, 0, 128)));
+    const QString second = QStringLiteral("987654321987654321");
+    Random::script(scriptFor(second));
+    click(game, 18);
+    QCOMPARE(Random::scriptLeft(), 0);
+    QCOMPARE(state(game),
+             (QStringList{"1", second, QString(18, QLatin1Char('1')), " 18", "0", "18"}));
+    QCOMPARE(card(game, 18)->text(), up(1));
+    QCOMPARE(card(game, 18)->palette().color(QPalette::Window), QColor(0, 0, 128));
+    click(game, 9);
+    QCOMPARE(card(game, 9)->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+void MemoTest::stop_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<QString>("answer");
+    QTest::addRow("STOP, No") << false << "Nein";
+    QTest::addRow("STOP, Yes") << false << "Ja";
+    QTest::addRow("close box, No") << true << "Nein";
+    QTest::addRow("close box, Yes") << true << "Ja";
+}
+
+void MemoTest::stop() {
+    QFETCH(bool, closeBox);
+    QFETCH(QString, answer);
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form1 &menu = program.start();
+    memo *game = openReward(menu);
+    Random::script(scriptFor(deal));
+
+    // A pair found and a mismatch up: a turn in progress.
+    click(game, 4);
+    click(game, 13);
+    click(game, 5);
+    click(game, 6);
+    const QStringList board = captions(game);
+    const QList<QColor> paint = colours(game);
+    const QStringList kept = state(game);
+    QCOMPARE(kept, (QStringList{"1", deal, "111011111111011111", " 5", " 6", "6"}));
+
+    ModalBoxes boxes({answer});
+    if (closeBox)
+        game->close();
+    else
+        QTest::mouseClick(control<QPushButton>(game, "Befehl1"), Qt::LeftButton);
+    QCOMPARE(boxes.seen.size(), 1);
+    const SeenBox &question = boxes.last();
+    QCOMPARE(question.title, QStringLiteral("M e m o r y"));
+    QCOMPARE(question.text, QStringLiteral("Dieses Spiel jetzt beenden?\r"));
+    QCOMPARE(question.icon, QMessageBox::Question);
+    QCOMPARE(question.buttons, (QStringList{"Ja", "Nein"}));
+    QCOMPARE(question.defaultButton, QStringLiteral("Nein"));
+
+    const bool quit = answer == QLatin1String("Ja");
+    QCOMPARE(game->isVisible(), !quit);
+    QCOMPARE(menu.isVisible(), quit);
+    if (quit) {
+        QVERIFY(!program.ended);
+        openReward(menu);
+        QVERIFY(game->isVisible());
+    }
+    // Nothing is reset either way: the board comes back as it was left.
+    QCOMPARE(captions(game), board);
+    QCOMPARE(colours(game), paint);
+    QCOMPARE(state(game), kept);
+
+    // And play goes on: the next click covers the mismatch.
+    click(game, 14);
+    QCOMPARE(card(game, 5)->text(), QString());
+    QCOMPARE(card(game, 6)->text(), QString());
+    click(game, 5);
+    QCOMPARE(card(game, 14)->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+QTEST_MAIN(MemoTest)
+#include "test_memo.moc"
