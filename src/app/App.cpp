@@ -1,5 +1,7 @@
 #include "App.h"
 
+#include "exercises/quantity/Form4.h"
+#include "exercises/quantity/Form5.h"
 #include "platform/Dialogs.h"
 #include "shell/Form1.h"
 #include "shell/Screens.h"
@@ -32,7 +34,10 @@ private:
 void wireScreens()
 {
     Form1 &menu = Screens::get<Form1>();
-    menu.setExercises({});
+    menu.setExercises({
+        {QStringLiteral("Befehl4"), [] { return &Screens::get<Form4>(); }, true},
+        {QStringLiteral("Befehl5"), [] { return &Screens::get<Form5>(); }, true},
+    });
 }
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
