@@ -67,8 +67,10 @@ QScrollBar *Form4::addBar(const QString &name, const QString &titleName, const Q
     // One block per arrow click and per click into the trough.
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    // A clicked bar takes the focus, so the arrow keys move it.
+    // A clicked bar takes the focus, so the arrow keys move it: Right adds a
+    // block, Left takes one away (a plain QScrollBar has these turned round).
     bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
     return bar;
 }
 
