@@ -32,7 +32,6 @@ private slots:
     void blockPositions();
     void blockShape_data();
     void blockShape();
-    void rowsFollowCounts();
 };
 
 void BlockRulesTest::sumText_data() {
@@ -131,21 +130,6 @@ void BlockRulesTest::blockShape() {
     QCOMPARE(blueAt(image, blockLeft(1) + dx, y), drawn);
     if (!drawn)
         QCOMPARE(colourAt(image, blockLeft(1) + dx, y), QColor(Qt::white));
-}
-
-void BlockRulesTest::rowsFollowCounts() {
-    const QImage image = painted(BlockCounts{10, 4, 0, 9});
-    QCOMPARE(blocksShown(image, Row::Cubes), firstBlocks(10));
-    QCOMPARE(blocksShown(image, Row::Plates), firstBlocks(4));
-    QCOMPARE(blocksShown(image, Row::Rods), QList<int>());
-    QCOMPARE(blocksShown(image, Row::Units), firstBlocks(9));
-    QVERIFY(!anyBlueBetween(image, rodTop, rodBottom));
-    // The tenth cube's left edge stands at 6700 twips; nothing is left of it
-    // at that height but the ninth cube's side face, 100 twips further in.
-    QVERIFY(blueAt(image, 6700, 650));
-    QVERIFY(!blueAt(image, 6700 - 15, 650));
-    QVERIFY(blueAt(image, 6700 + 100, 650));
-    QVERIFY(!blueAt(image, 7400, 650));
 }
 
 QTEST_MAIN(BlockRulesTest)

@@ -22,20 +22,7 @@ namespace {
 
 // Settings positions of the range bar.
 int positionOf(int range) {
-    switch (range) {
-    case 20:
-        return 1;
-    case 100:
-        return 2;
-    case 1000:
-        return 3;
-    case 10000:
-        return 4;
-    case 100000:
-        return 5;
-    default:
-        return 6;
-    }
+    return QList<int>{20, 100, 1000, 10000, 100000, 1000000}.indexOf(range) + 1;
 }
 
 QScrollBar *bar(const char *name) {
@@ -106,7 +93,6 @@ void Form4Test::menuLimitsRange_data() {
         QTest::addRow("%s at 10000", button) << button << screen << 10000 << false;
         QTest::addRow("%s at 100000", button) << button << screen << 100000 << true;
         QTest::addRow("%s at 1000000", button) << button << screen << 1000000 << true;
-        QTest::addRow("%s at 20", button) << button << screen << 20 << false;
     }
 }
 
@@ -159,13 +145,8 @@ void Form4Test::openingShowsNumberAndEmptyRows() {
     QCOMPARE(counts(), QList<int>({0, 0, 0, 0}));
     QVERIFY(pictureEmpty(shot(&form)));
     QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 255, 128));
-    const QStringList titles{"Bezeichnung5", "Bezeichnung2", "Bezeichnung3", "Bezeichnung4",
-                             "Bezeichnung6"};
-    const QStringList captions{"Tausender", "Hunderter", "Zehner", "Einer", "Eingabe mit [Enter]"};
-    for (int i = 0; i < titles.size(); ++i)
-        QCOMPARE(control<Label>(&form, titles[i])->text(), captions[i]);
-    QCOMPARE(control<QPushButton>(&form, "Befehl1")->text(), QStringLiteral("ENDE"));
-    QCOMPARE(control<QPushButton>(&form, "Befehl2")->text(), QStringLiteral("OKAY"));
+    QCOMPARE(control<Label>(&form, "Bezeichnung5")->text(), QStringLiteral("Tausender"));
+    QCOMPARE(control<Label>(&form, "Bezeichnung6")->text(), QStringLiteral("Eingabe mit [Enter]"));
     QCOMPARE(bar("HBildlauf4")->maximum(), 10);
     for (const char *name : {"HBildlauf1", "HBildlauf2", "HBildlauf3"})
         QCOMPARE(bar(name)->maximum(), 9);

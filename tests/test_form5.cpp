@@ -71,9 +71,7 @@ private slots:
     void picture();
     void typedAnswer_data();
     void typedAnswer();
-    void okayButtonChecksToo();
     void clickOnFieldDrawsNewPicture();
-    void pictureSurvivesBeingCovered();
     void samePictureAsQuantities();
 };
 
@@ -190,18 +188,6 @@ void Form5Test::typedAnswer() {
     }
 }
 
-void Form5Test::okayButtonChecksToo() {
-    TestProgram program;
-    ModalBoxes boxes({"OK", "OK"});
-    Form5 &form = open(program, 100, {64, 9});
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
-    QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe"});
-    type("64");
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
-    QCOMPARE(titles(boxes.seen), QStringList({"Zahleingabe", "Zahleingabe 1/20"}));
-    QCOMPARE(MODUL1::Zahl, 9.0);
-}
-
 void Form5Test::clickOnFieldDrawsNewPicture() {
     TestProgram program;
     ModalBoxes boxes;
@@ -214,20 +200,6 @@ void Form5Test::clickOnFieldDrawsNewPicture() {
     QCOMPARE(blocksShown(image, Row::Rods), firstBlocks(3));
     QVERIFY(!anyBlueBetween(image, 0, 1800));
     QCOMPARE(boxes.seen.size(), 0);
-}
-
-void Form5Test::pictureSurvivesBeingCovered() {
-    TestProgram program;
-    ModalBoxes boxes({"OK"});
-    Form5 &form = open(program, 10000, {2468});
-    QImage whileCovered;
-    boxes.onBox = [&](const SeenBox &) { whileCovered = shot(&form); };
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
-    QCOMPARE(blocksShown(whileCovered, Row::Cubes), firstBlocks(2));
-    QCOMPARE(blocksShown(whileCovered, Row::Units), firstBlocks(8));
-    form.hide();
-    form.show();
-    QCOMPARE(shot(&form), whileCovered);
 }
 
 void Form5Test::samePictureAsQuantities() {
