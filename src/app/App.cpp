@@ -1,5 +1,8 @@
 #include "App.h"
 
+#include "exercises/quantity/Form6.h"
+#include "exercises/quantity/Form7.h"
+#include "exercises/quantity/Form8.h"
 #include "platform/Dialogs.h"
 #include "shell/Form1.h"
 #include "shell/Screens.h"
@@ -13,8 +16,7 @@ namespace {
 class FirstPaint : public QObject {
 public:
     explicit FirstPaint(std::function<void()> then) : then_(std::move(then)) {}
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint && then_) {
             auto then = std::move(then_);
             then_ = nullptr;
@@ -29,14 +31,16 @@ private:
 
 } // namespace
 
-void wireScreens()
-{
+void wireScreens() {
     Form1 &menu = Screens::get<Form1>();
-    menu.setExercises({});
+    menu.setExercises({
+        {QStringLiteral("Befehl6"), [] { return &Screens::get<Form6>(); }, false},
+        {QStringLiteral("Befehl7"), [] { return &Screens::get<Form7>(); }, false},
+        {QStringLiteral("Befehl8"), [] { return &Screens::get<Form8>(); }, false},
+    });
 }
 
-int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
-{
+int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication app(argc, argv);
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     app.setQuitOnLastWindowClosed(false);
