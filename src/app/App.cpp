@@ -16,7 +16,8 @@ namespace {
 class FirstPaint : public QObject {
 public:
     explicit FirstPaint(std::function<void()> then) : then_(std::move(then)) {}
-    bool eventFilter(QObject *watched, QEvent *event) override {
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
         if (event->type() == QEvent::Paint && then_) {
             auto then = std::move(then_);
             then_ = nullptr;
@@ -31,7 +32,8 @@ private:
 
 } // namespace
 
-void wireScreens() {
+void wireScreens()
+{
     Form1 &menu = Screens::get<Form1>();
     menu.setExercises({
         {QStringLiteral("Befehl6"), [] { return &Screens::get<Form6>(); }, false},
@@ -40,7 +42,8 @@ void wireScreens() {
     });
 }
 
-int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
+int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
+{
     QApplication app(argc, argv);
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     app.setQuitOnLastWindowClosed(false);
