@@ -19,7 +19,7 @@ constexpr int firstTickX = 240;
 constexpr int tickDistance = 720;
 constexpr int middleTickX = firstTickX + 5 * tickDistance; // 3840
 constexpr int answerTop = 1320;
-constexpr int answerWidth = 1455;
+constexpr int answerWidth = 1470;
 
 // The step buttons: the four small steps under the left part of the line,
 // the three large ones under the right part.
