@@ -28,24 +28,24 @@ Label *rowLabel(const QString &name, QWidget *parent, const QString &caption, co
 } // namespace
 
 Form8::Form8() : ExerciseScreen(QStringLiteral("Form8"), Keys::Own) {
-    setFixedSize(tw(9360), tw(2040));
+    setFixedSize(tw(10320), tw(2040));
     setBackground(Qt::white);
 
     new ShapeControl(QStringLiteral("Figur1"), this, ShapeControl::Kind::Rectangle,
-                     QRect(120, 120, 9120, 840), grey, Qt::black);
+                     QRect(120, 120, 9960, 840), grey, Qt::black);
 
     // The answer field takes most of the row: the longest sum (999999) has 26 characters.
-    number_ = rowLabel(QStringLiteral("Bezeichnung1"), this, QString(), QRect(240, 240, 1800, 600),
+    number_ = rowLabel(QStringLiteral("Bezeichnung1"), this, QString(), QRect(240, 240, 2040, 600),
                        Qt::AlignRight);
-    rowLabel(QStringLiteral("Bezeichnung3"), this, QStringLiteral("="), QRect(2040, 240, 360, 600),
+    rowLabel(QStringLiteral("Bezeichnung3"), this, QStringLiteral("="), QRect(2280, 240, 360, 600),
              Qt::AlignHCenter);
-    answer_ = rowLabel(QStringLiteral("Bezeichnung2"), this, QString(), QRect(2400, 240, 6720, 600),
+    answer_ = rowLabel(QStringLiteral("Bezeichnung2"), this, QString(), QRect(2640, 240, 7320, 600),
                        Qt::AlignLeft);
     setNewTaskLabel(number_);
 
     auto *hint =
         new Label(QStringLiteral("Bezeichnung4"), this, QStringLiteral("Eingabe mit [Enter]"));
-    hint->setGeometry(twRect(6120, 1200, 3000, 285));
+    hint->setGeometry(twRect(6960, 1200, 3000, 285));
     hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     ende()->setGeometry(twRect(240, 1200, 1095, 495));
