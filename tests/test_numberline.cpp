@@ -143,6 +143,8 @@ void NumberLineTest::controlsAndLayout() {
     auto *field = control<Label>(&form, "Bezeichnung1");
     QCOMPARE(field->x() + field->width() / 2, 3840 / 15);
     QCOMPARE(field->geometry().top(), 1320 / 15);
+    // The largest middle number there can be (999400 with step 100) fits the field.
+    QVERIFY(field->fontMetrics().horizontalAdvance(QStringLiteral("999400")) < field->width());
     // The step is written on the arrow.
     auto *shaft = control<LineControl>(&form, "Linie13");
     QVERIFY(form.stepLabel()->geometry().contains(

@@ -19,7 +19,7 @@ constexpr int firstTickX = 240;
 constexpr int tickDistance = 720;
 constexpr int middleTickX = firstTickX + 5 * tickDistance; // 3840
 constexpr int answerTop = 1320;
-constexpr int answerWidth = 1470;
+constexpr int answerWidth = 1800;
 
 // The step buttons: the four small steps under the left part of the line,
 // the three large ones under the right part.
@@ -67,7 +67,7 @@ Form6::Form6() : ExerciseScreen(QStringLiteral("Form6"), Keys::EnterAndDigits) {
 
     auto *hint =
         new Label(QStringLiteral("Bezeichnung2"), this, QStringLiteral("Eingabe mit [Enter]"));
-    hint->setGeometry(twRect(middleTickX - answerWidth / 2, answerTop + 660, answerWidth, 285));
+    hint->setGeometry(twRect(middleTickX - 1200, answerTop + 660, 2400, 285));
     hint->setAlignment(Qt::AlignCenter);
 
     ende()->setGeometry(twRect(middleTickX - answerWidth / 2 - 1215, answerTop + 60, 1095, 495));

@@ -16,7 +16,7 @@ constexpr int memberWidth = 1215;
 constexpr int memberHeight = 375;
 constexpr int leftColumnX = 1080;
 constexpr int rightColumnX = 2520;
-constexpr int firstRowY = 600;
+constexpr int firstRowY = 720;
 constexpr int rowDistance = 720;
 
 } // namespace
