@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The rules of the decomposition: a number written as the sum of its place
+// values, 3407 = 3000+400+7, without blanks. Zero digits give no term, and a
+// number below 10 is its own answer.
+QString placeValueSum(qint64 number);
+
+// The plus sign the screen adds by itself: when the expected sum has a plus
+// sign right after as many characters as the field holds, the field gets it.
+QString withAutomaticPlus(const QString &field, const QString &expected);

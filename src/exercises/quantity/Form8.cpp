@@ -1,0 +1,95 @@
+#include "Form8.h"
+
+#include "Decomposition.h"
+#include "ShapeControls.h"
+#include "platform/KeyCodes.h"
+#include "platform/Label.h"
+#include "platform/NumberText.h"
+#include "platform/Twips.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QPushButton>
+
+namespace {
+
+const QColor grey(192, 192, 192);
+
+Label *rowLabel(const QString &name, QWidget *parent, const QString &caption, const QRect &twips,
+                Qt::Alignment alignment) {
+    auto *label = new Label(name, parent, caption);
+    label->setGeometry(twRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setBackground(grey);
+    label->setPointSize(18, true);
+    return label;
+}
+
+} // namespace
+
+Form8::Form8() : ExerciseScreen(QStringLiteral("Form8"), Keys::Own) {
+    setFixedSize(tw(10320), tw(2040));
+    setBackground(Qt::white);
+
+    new ShapeControl(QStringLiteral("Figur1"), this, ShapeControl::Kind::Rectangle,
+                     QRect(120, 120, 9960, 840), grey, Qt::black);
+
+    // The answer field takes most of the row: the longest sum (999999) has 26 characters.
+    number_ = rowLabel(QStringLiteral("Bezeichnung1"), this, QString(), QRect(240, 240, 2040, 600),
+                       Qt::AlignRight);
+    rowLabel(QStringLiteral("Bezeichnung3"), this, QStringLiteral("="), QRect(2280, 240, 360, 600),
+             Qt::AlignHCenter);
+    answer_ = rowLabel(QStringLiteral("Bezeichnung2"), this, QString(), QRect(2640, 240, 7320, 600),
+                       Qt::AlignLeft);
+    setNewTaskLabel(number_);
+
+    auto *hint =
+        new Label(QStringLiteral("Bezeichnung4"), this, QStringLiteral("Eingabe mit [Enter]"));
+    hint->setGeometry(twRect(6960, 1200, 3000, 285));
+    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    ende()->setGeometry(twRect(240, 1200, 1095, 495));
+    okay()->setGeometry(twRect(1455, 1200, 1095, 495));
+}
+
+void Form8::neueAufgabe() {
+    MODUL1::NeueZerlegungsAufgabe();
+}
+
+bool Form8::keyDown(int code) {
+    if (code == KeyCode::Backspace) {
+        QString text = answer_->text();
+        text.chop(1); // a plus sign goes like a digit
+        answer_->setText(text);
+        return true;
+    }
+    if (code == KeyCode::Enter)
+        PruefeZerlegung();
+    else if (isMainDigit(code))
+        answer_->setText(answer_->text() + QChar(code));
+    // Every key but Backspace may bring the next plus sign, also one that typed nothing.
+    answer_->setText(withAutomaticPlus(answer_->text(), MODUL1::ZahlText));
+    return code == KeyCode::Enter || isMainDigit(code);
+}
+
+void Form8::PruefeZerlegung() {
+    if (answer_->text() == MODUL1::ZahlText) {
+        MODUL1::MeldeRichtig();
+        MODUL1::NeueZerlegungsAufgabe();
+    } else {
+        answer_->clear();
+        MODUL1::MeldeFehler();
+    }
+}
+
+namespace MODUL1 {
+
+void NeueZerlegungsAufgabe() {
+    NeueZahl();
+    Form8 &form = Screens::get<Form8>();
+    form.numberField()->setText(digitsOf(qint64(Zahl)));
+    form.answerField()->clear();
+    ZahlText = placeValueSum(qint64(Zahl));
+}
+
+} // namespace MODUL1

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/ExerciseScreen.h"
+
+class Label;
+
+// The decomposition: the child writes the number as the sum of its place
+// values; the plus signs come by themselves.
+class Form8 : public ExerciseScreen {
+    Q_OBJECT
+public:
+    Form8();
+
+    void neueAufgabe() override;
+    void pruefe() override { PruefeZerlegung(); }
+    void PruefeZerlegung();
+
+    Label *numberField() const { return number_; }
+    Label *answerField() const { return answer_; }
+
+protected:
+    bool keyDown(int code) override;
+
+private:
+    Label *number_;
+    Label *answer_;
+};
+
+namespace MODUL1 {
+// A new number on Form8 and its place-value sum as the expected ZahlText.
+void NeueZerlegungsAufgabe();
+} // namespace MODUL1

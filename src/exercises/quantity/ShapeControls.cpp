@@ -1,0 +1,42 @@
+#include "ShapeControls.h"
+
+#include "platform/Twips.h"
+
+#include <QPainter>
+
+LineControl::LineControl(const QString &name, QWidget *parent, int x1, int y1, int x2, int y2,
+                         int penWidth)
+    : QWidget(parent), from_(twPoint(x1, y1)), to_(twPoint(x2, y2)), penWidth_(penWidth) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The widget covers the line and half a pen around it.
+    const int margin = penWidth;
+    setGeometry(QRect(from_, to_).normalized().adjusted(-margin, -margin, margin, margin));
+}
+
+void LineControl::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, from_.x() != to_.x() && from_.y() != to_.y());
+    p.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(from_ - pos(), to_ - pos());
+}
+
+ShapeControl::ShapeControl(const QString &name, QWidget *parent, Kind kind, const QRect &frameTwips,
+                           const QColor &fill, const QColor &border)
+    : QWidget(parent), kind_(kind), fill_(fill), border_(border) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(twRect(frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height()));
+}
+
+void ShapeControl::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, kind_ == Kind::Oval);
+    p.setPen(QPen(border_, 2));
+    p.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
+    const QRectF inside = QRectF(rect()).adjusted(1, 1, -1, -1);
+    if (kind_ == Kind::Oval)
+        p.drawEllipse(inside);
+    else
+        p.drawRect(inside);
+}

@@ -1,0 +1,201 @@
+// The decomposition: the expected sums, the plus signs that come by
+// themselves while the child types, and the screen end to end.
+#include "ModalBoxes.h"
+#include "Program.h"
+#include "structure_typing.h"
+
+#include "exercises/quantity/Decomposition.h"
+#include "exercises/quantity/Form8.h"
+#include "exercises/quantity/ShapeControls.h"
+#include "platform/Label.h"
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QPushButton>
+
+namespace {
+
+// Opens the decomposition at 1000000 with n as the task.
+Form8 &openDecomposition(TestProgram &program, int n) {
+    program.writeSettings(" 6 \r\n");
+    Form1 &menu = program.start();
+    Random::script({fractionFor(n, 1000000)});
+    control<QPushButton>(&menu, "Befehl8")->click();
+    return Screens::get<Form8>();
+}
+
+} // namespace
+
+class DecompositionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+    void sums_data();
+    void sums();
+    void typing_data();
+    void typing();
+    void screenLayout();
+    void rightAnswer();
+    void wrongAnswerEmptiesFieldFirst();
+    void clickBuildsNewTask();
+};
+
+void DecompositionTest::sums_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("sum");
+    QTest::addRow("7") << 7 << "7";
+    QTest::addRow("1") << 1 << "1";
+    QTest::addRow("10") << 10 << "10";
+    QTest::addRow("105") << 105 << "100+5";
+    QTest::addRow("304") << 304 << "300+4";
+    QTest::addRow("500") << 500 << "500";
+    QTest::addRow("3407") << 3407 << "3000+400+7";
+    QTest::addRow("90210") << 90210 << "90000+200+10";
+    QTest::addRow("1000000") << 1000000 << "1000000";
+    QTest::addRow("999999") << 999999 << "900000+90000+9000+900+90+9";
+}
+
+void DecompositionTest::sums() {
+    QFETCH(int, number);
+    QFETCH(QString, sum);
+    QCOMPARE(placeValueSum(number), sum);
+}
+
+void DecompositionTest::typing_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("keys"); // B Backspace, S Shift, K keypad 5
+    QTest::addColumn<QString>("field");
+    QTest::addRow("3407 first term") << 3407 << "3000"
+                                     << "3000+";
+    QTest::addRow("3407 whole sum") << 3407 << "30004007"
+                                    << "3000+400+7";
+    QTest::addRow("105 follows positions") << 105 << "105"
+                                           << "105+";
+    QTest::addRow("304 never 3+0+4") << 304 << "304"
+                                     << "304+";
+    QTest::addRow("backspace over plus") << 3407 << "3000B"
+                                         << "3000";
+    QTest::addRow("digit after backspace") << 3407 << "3000B5"
+                                           << "30005";
+    QTest::addRow("shift puts plus back") << 3407 << "3000BS"
+                                          << "3000+";
+    QTest::addRow("backspace digit and plus") << 3407 << "3000BB"
+                                              << "300";
+    QTest::addRow("backspace on empty") << 3407 << "BB"
+                                        << "";
+    QTest::addRow("plus key not taken") << 3407 << "3+"
+                                        << "3";
+    QTest::addRow("keypad not taken") << 3407 << "K"
+                                      << "";
+    QTest::addRow("single digit") << 7 << "7S"
+                                  << "7";
+    QTest::addRow("one term") << 500 << "500S"
+                              << "500";
+    QTest::addRow("no length limit") << 10 << "10999"
+                                     << "10999";
+    QTest::addRow("longest sum") << 999999 << "90000090000900090090"
+                                 << "900000+90000+9000+900+90+";
+}
+
+void DecompositionTest::typing() {
+    QFETCH(int, number);
+    QFETCH(QString, keys);
+    QFETCH(QString, field);
+    TestProgram program;
+    Form8 &form = openDecomposition(program, number);
+    QCOMPARE(form.numberField()->text(), QString::number(number));
+    QCOMPARE(MODUL1::ZahlText, placeValueSum(number));
+    typeKeys(form.okay(), keys);
+    QCOMPARE(form.answerField()->text(), field);
+}
+
+void DecompositionTest::screenLayout() {
+    TestProgram program;
+    Form8 &form = openDecomposition(program, 999999);
+    QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000000"));
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(control<QLabel>(&form, "Bezeichnung3")->text(), QStringLiteral("="));
+    auto *hint = control<QLabel>(&form, "Bezeichnung4");
+    QCOMPARE(hint->text(), QStringLiteral("Eingabe mit [Enter]"));
+    QVERIFY(hint->alignment() & Qt::AlignRight);
+    QVERIFY(form.numberField()->alignment() & Qt::AlignRight);
+    QVERIFY(form.answerField()->alignment() & Qt::AlignLeft);
+    QVERIFY(form.answerField()->font().bold());
+    // The longest sum fits into the answer field, and the row into its frame.
+    const QString longest = placeValueSum(999999);
+    QCOMPARE(longest.size(), 26);
+    QVERIFY(form.answerField()->fontMetrics().horizontalAdvance(longest) <
+            form.answerField()->width());
+    const QString widest = QString::number(1000000);
+    QVERIFY(form.numberField()->fontMetrics().horizontalAdvance(widest) <
+            form.numberField()->width());
+    auto *frame = control<ShapeControl>(&form, "Figur1");
+    QVERIFY(frame->geometry().contains(form.answerField()->geometry()));
+    QVERIFY(frame->geometry().contains(form.numberField()->geometry()));
+    // The buttons stand at the left below the row.
+    QVERIFY(form.ende()->y() > frame->geometry().bottom());
+    QVERIFY(form.okay()->x() < form.width() / 2);
+}
+
+void DecompositionTest::rightAnswer() {
+    TestProgram program;
+    Form8 &form = openDecomposition(program, 90210);
+    ModalBoxes boxes({"OK"});
+    typeKeys(form.okay(), "90000200");
+    QCOMPARE(form.answerField()->text(), QStringLiteral("90000+200+"));
+    typeKeys(form.okay(), "10");
+    Random::script({fractionFor(3407, 1000000)});
+    typeKeys(form.okay(), "E");
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Information);
+    QCOMPARE(form.numberField()->text(), QStringLiteral("3407"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("3000+400+7"));
+    QCOMPARE(form.answerField()->text(), QString());
+
+    // OKAY takes the same way as Enter.
+    boxes.answer({"OK"});
+    Random::script({fractionFor(7, 1000000)});
+    typeKeys(form.okay(), "30004007");
+    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 2/20"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("7"));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void DecompositionTest::wrongAnswerEmptiesFieldFirst() {
+    TestProgram program;
+    Form8 &form = openDecomposition(program, 3407);
+    ModalBoxes boxes({"OK"});
+    QString fieldWhileBoxShown = QStringLiteral("unset");
+    boxes.onBox = [&](const SeenBox &) { fieldWhileBoxShown = form.answerField()->text(); };
+    typeKeys(form.okay(), "3000B5E");
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    QCOMPARE(fieldWhileBoxShown, QString());
+    // The plus step after Enter adds nothing to the emptied field; the task stays.
+    QCOMPARE(form.answerField()->text(), QString());
+    QCOMPARE(form.numberField()->text(), QStringLiteral("3407"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("3000+400+7"));
+}
+
+void DecompositionTest::clickBuildsNewTask() {
+    TestProgram program;
+    Form8 &form = openDecomposition(program, 3407);
+    typeKeys(form.okay(), "30");
+    const QString count = Screens::get<Form1>().counterLabel()->text();
+    Random::script({fractionFor(105, 1000000)});
+    QTest::mouseClick(form.numberField(), Qt::LeftButton);
+    QCOMPARE(form.numberField()->text(), QStringLiteral("105"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("100+5"));
+    QCOMPARE(form.answerField()->text(), QString());
+    QCOMPARE(Screens::get<Form1>().counterLabel()->text(), count);
+}
+
+QTEST_MAIN(DecompositionTest)
+#include "test_decomposition.moc"

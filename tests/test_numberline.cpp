@@ -1,0 +1,290 @@
+// The number line: where the line lies for every range and step, the refusal
+// of steps that are too large, and the screen driven through its controls.
+#include "ModalBoxes.h"
+#include "Program.h"
+#include "structure_typing.h"
+
+#include "exercises/quantity/Form6.h"
+#include "exercises/quantity/NumberLine.h"
+#include "exercises/quantity/ShapeControls.h"
+#include "platform/Label.h"
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+const int ranges[] = {20, 100, 1000, 10000, 100000, 1000000};
+
+int rangePosition(int range) {
+    int position = 1;
+    for (int r : ranges) {
+        if (r == range)
+            return position;
+        ++position;
+    }
+    return 1;
+}
+
+// Starts the program at the range and opens the number line with n drawn.
+Form6 &openNumberLine(TestProgram &program, int range, int drawn) {
+    program.writeSettings(QByteArray::number(rangePosition(range)) + " \r\n");
+    Form1 &menu = program.start();
+    Random::script({fractionFor(drawn, range)});
+    control<QPushButton>(&menu, "Befehl6")->click();
+    return Screens::get<Form6>();
+}
+
+QString caption(QWidget *screen, const char *name) {
+    return control<QLabel>(screen, QString::fromLatin1(name))->text();
+}
+
+} // namespace
+
+class NumberLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+    void tooLarge_data();
+    void tooLarge();
+    void bounds_data();
+    void bounds();
+    void examples();
+    void controlsAndLayout();
+    void stepButtons_data();
+    void stepButtons();
+    void stepSurvivesMenuVisit();
+    void rightAndWrongAnswers();
+    void newLineKeepsTypedDigits();
+};
+
+void NumberLineTest::tooLarge_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QList<int>>("allowed"); // the steps that are not refused
+    QTest::addRow("20") << 20 << QList<int>{1};
+    QTest::addRow("100") << 100 << QList<int>{1, 2, 5};
+    QTest::addRow("1000") << 1000 << QList<int>{1, 2, 5, 10};
+    QTest::addRow("10000") << 10000 << QList<int>{1, 2, 5, 10, 20, 50, 100};
+    QTest::addRow("100000") << 100000 << QList<int>{1, 2, 5, 10, 20, 50, 100};
+    QTest::addRow("1000000") << 1000000 << QList<int>{1, 2, 5, 10, 20, 50, 100};
+}
+
+void NumberLineTest::tooLarge() {
+    QFETCH(int, range);
+    QFETCH(QList<int>, allowed);
+    for (int step : numberLineSteps)
+        QCOMPARE(stepTooLarge(range, step), !allowed.contains(step));
+}
+
+void NumberLineTest::bounds_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<int>("step");
+    for (int range : ranges)
+        for (int step : numberLineSteps)
+            if (!stepTooLarge(range, step))
+                QTest::addRow("%d step %d", range, step) << range << step;
+}
+
+void NumberLineTest::bounds() {
+    QFETCH(int, range);
+    QFETCH(int, step);
+    const qint64 low = 6 * step;
+    const qint64 high = range - 6 * step;
+    for (qint64 drawn : {qint64(1), low - 1, low, low + 1, qint64(range / 2 + 1), high - 1, high,
+                         high + 1, qint64(range)}) {
+        const NumberLine line = placeNumberLine(drawn, range, step);
+        QVERIFY2(line.middle >= low && line.middle <= high, qPrintable(QString::number(drawn)));
+        if (drawn >= low && drawn <= high)
+            QCOMPARE(line.middle, drawn); // any whole number, not only multiples of the step
+        QCOMPARE(line.leftEnd, line.middle - 5 * step);
+        QCOMPARE(line.rightEnd, line.middle + 5 * step);
+        QVERIFY(line.leftEnd >= step);
+        QVERIFY(line.rightEnd <= range - step);
+    }
+}
+
+void NumberLineTest::examples() {
+    const NumberLine seventeen = placeNumberLine(17, 20, 1);
+    QCOMPARE(seventeen.middle, 14);
+    QCOMPARE(seventeen.leftEnd, 9);
+    QCOMPARE(seventeen.rightEnd, 19);
+    QCOMPARE(placeNumberLine(1, 1000, 10).leftEnd, 10);
+    QCOMPARE(placeNumberLine(1000, 1000, 10).rightEnd, 990);
+    QCOMPARE(placeNumberLine(1, 10000, 100).middle, 600);
+    QCOMPARE(placeNumberLine(9999, 10000, 100).middle, 9400);
+}
+
+void NumberLineTest::controlsAndLayout() {
+    TestProgram program;
+    Form6 &form = openNumberLine(program, 1000, 500);
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000"));
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(128, 255, 128));
+    QCOMPARE(caption(&form, "Bezeichnung2"), QStringLiteral("Eingabe mit [Enter]"));
+    QCOMPARE(caption(&form, "Bezeichnung5"), QStringLiteral("1"));
+    QCOMPARE(control<QPushButton>(&form, "Befehl1")->text(), QStringLiteral("ENDE"));
+    QCOMPARE(control<QPushButton>(&form, "Befehl2")->text(), QStringLiteral("OKAY"));
+
+    // The ticks stand 720 twips apart; the middle one leads down to the answer field.
+    for (int k = 0; k <= 10; ++k) {
+        auto *tick = control<LineControl>(&form, QStringLiteral("Linie%1").arg(k + 2));
+        QCOMPARE(tick->from().x(), (240 + 720 * k) / 15);
+        QCOMPARE(tick->to().x(), tick->from().x());
+        QCOMPARE(tick->to().y(), k == 5 ? 1320 / 15 : 960 / 15);
+        QCOMPARE(tick->from().y(), k == 0 || k == 10 ? 480 / 15 : 720 / 15);
+    }
+    auto *line = control<LineControl>(&form, "Linie1");
+    QCOMPARE(line->from(), QPoint(120 / 15, 840 / 15));
+    QCOMPARE(line->to(), QPoint(7560 / 15, 840 / 15));
+    auto *field = control<Label>(&form, "Bezeichnung1");
+    QCOMPARE(field->x() + field->width() / 2, 3840 / 15);
+    QCOMPARE(field->geometry().top(), 1320 / 15);
+    // The largest middle number there can be (999400 with step 100) fits the field.
+    QVERIFY(field->fontMetrics().horizontalAdvance(QStringLiteral("999400")) < field->width());
+    // The step is written on the arrow.
+    auto *shaft = control<LineControl>(&form, "Linie13");
+    QVERIFY(form.stepLabel()->geometry().contains(
+        QPoint(shaft->geometry().center().x(), shaft->from().y())));
+    for (const char *name : {"Linie14", "Linie15", "Linie16"})
+        QVERIFY(control<LineControl>(&form, QString::fromLatin1(name))->isVisible());
+}
+
+void NumberLineTest::stepButtons_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("buttonCaption");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("stepAfter");
+    QTest::addRow("1000 step 20") << 1000 << "Befehl7"
+                                  << " 20" << true << "1";
+    QTest::addRow("1000 step 100") << 1000 << "Befehl9"
+                                   << "100" << true << "1";
+    QTest::addRow("1000 step 10") << 1000 << "Befehl6"
+                                  << "10" << false << "10";
+    QTest::addRow("20 step 2") << 20 << "Befehl4"
+                               << " 2" << true << "1";
+    QTest::addRow("20 step 5") << 20 << "Befehl5"
+                               << " 5" << true << "1";
+    QTest::addRow("20 step 10") << 20 << "Befehl6"
+                                << "10" << true << "1";
+    QTest::addRow("100 step 10") << 100 << "Befehl6"
+                                 << "10" << true << "1";
+    QTest::addRow("100 step 5") << 100 << "Befehl5"
+                                << " 5" << false << "5";
+    QTest::addRow("10000 step 50") << 10000 << "Befehl8"
+                                   << " 50" << false << "50";
+    QTest::addRow("1000000 step 100") << 1000000 << "Befehl9"
+                                      << "100" << false << "100";
+}
+
+void NumberLineTest::stepButtons() {
+    QFETCH(int, range);
+    QFETCH(QString, button);
+    QFETCH(QString, buttonCaption);
+    QFETCH(bool, refused);
+    QFETCH(QString, stepAfter);
+    TestProgram program;
+    Form6 &form = openNumberLine(program, range, 1);
+    auto *stepButton = control<QPushButton>(&form, button);
+    QCOMPARE(stepButton->text(), buttonCaption);
+
+    ModalBoxes boxes(refused ? QStringList{"OK"} : QStringList{});
+    Random::script({fractionFor(range, range)}); // the largest number: the line at its right edge
+    QTest::mouseClick(stepButton, Qt::LeftButton);
+    QCOMPARE(boxes.unexpected, 0);
+    QCOMPARE(boxes.seen.size(), refused ? 1 : 0);
+    if (refused) {
+        QCOMPARE(boxes.last().title, QStringLiteral("Zahlenstrahl"));
+        QCOMPARE(boxes.last().text, QStringLiteral("Zahlabstand ist zu groß!\r"));
+        QCOMPARE(boxes.last().icon, QMessageBox::NoIcon);
+        QCOMPARE(boxes.last().buttons, QStringList{"OK"});
+    }
+    QCOMPARE(form.stepLabel()->text(), stepAfter);
+    const int step = stepAfter.toInt();
+    QCOMPARE(MODUL1::ZahlText, QString::number(range - 6 * step));
+    QCOMPARE(MODUL1::Zahl, double(range - 6 * step));
+    QCOMPARE(form.leftEnd()->text(), QString::number(range - 11 * step));
+    QCOMPARE(form.rightEnd()->text(), QString::number(range - step));
+    QCOMPARE(form.focusWidget(), form.okay()); // a click on the step button would have kept it
+}
+
+void NumberLineTest::stepSurvivesMenuVisit() {
+    TestProgram program;
+    Form6 &form = openNumberLine(program, 10000, 5000);
+    QTest::mouseClick(control<QPushButton>(&form, "Befehl8"), Qt::LeftButton);
+    QCOMPARE(form.stepLabel()->text(), QStringLiteral("50"));
+    typeKeys(form.okay(), "12");
+
+    QTest::mouseClick(form.ende(), Qt::LeftButton);
+    Form1 &menu = Screens::get<Form1>();
+    QVERIFY(!form.isVisible());
+    QVERIFY(menu.isVisible());
+
+    Random::script({fractionFor(1, 10000)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl6"), Qt::LeftButton);
+    QCOMPARE(&Screens::get<Form6>(), &form); // the same screen, only shown again
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.stepLabel()->text(), QStringLiteral("50"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("300"));
+    QCOMPARE(form.leftEnd()->text(), QStringLiteral("50"));
+    QCOMPARE(form.rightEnd()->text(), QStringLiteral("550"));
+    QCOMPARE(form.answerField()->text(), QStringLiteral("12"));
+}
+
+void NumberLineTest::rightAndWrongAnswers() {
+    TestProgram program;
+    Form6 &form = openNumberLine(program, 20, 17);
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("14"));
+    QCOMPARE(form.leftEnd()->text(), QStringLiteral("9"));
+    QCOMPARE(form.rightEnd()->text(), QStringLiteral("19"));
+
+    // Wrong: the error box, the field emptied, the same line stays.
+    ModalBoxes boxes({"OK"});
+    typeKeys(form.okay(), "15E");
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    QCOMPARE(form.answerField()->text(), QString());
+    QCOMPARE(form.leftEnd()->text(), QStringLiteral("9"));
+
+    // Keypad digits type nothing; Backspace mends a slip.
+    typeKeys(form.okay(), "K13B4");
+    QCOMPARE(form.answerField()->text(), QStringLiteral("14"));
+
+    // Right, through OKAY: counted, field emptied, a new line with the same step.
+    boxes.answer({"OK"});
+    Random::script({fractionFor(8, 20)});
+    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QCOMPARE(boxes.seen.size(), 2);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Information);
+    QCOMPARE(form.answerField()->text(), QString());
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("8"));
+    QCOMPARE(form.leftEnd()->text(), QStringLiteral("3"));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void NumberLineTest::newLineKeepsTypedDigits() {
+    TestProgram program;
+    Form6 &form = openNumberLine(program, 100, 50);
+    typeKeys(form.okay(), "42");
+    Random::script({fractionFor(42, 100)});
+    QTest::mouseClick(form.answerField(), Qt::LeftButton);
+    QCOMPARE(form.answerField()->text(), QStringLiteral("42"));
+    QCOMPARE(form.leftEnd()->text(), QStringLiteral("37"));
+
+    // OKAY judges the kept digits against the new line.
+    ModalBoxes boxes({"OK"});
+    Random::script({fractionFor(60, 100)});
+    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe 1/20"});
+}
+
+QTEST_MAIN(NumberLineTest)
+#include "test_numberline.moc"
