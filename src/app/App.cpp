@@ -1,5 +1,7 @@
 #include "App.h"
 
+#include "exercises/relation/Form10.h"
+#include "exercises/relation/Form13.h"
 #include "platform/Dialogs.h"
 #include "shell/Form1.h"
 #include "shell/Screens.h"
@@ -32,7 +34,10 @@ private:
 void wireScreens()
 {
     Form1 &menu = Screens::get<Form1>();
-    menu.setExercises({});
+    menu.setExercises({
+        {QStringLiteral("Befehl10"), [] { return &Screens::get<Form10>(); }, false},
+        {QStringLiteral("Befehl14"), [] { return &Screens::get<Form13>(); }, false},
+    });
 }
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
