@@ -1,7 +1,6 @@
 #include "ComparisonRules.h"
 
-QString comparisonSign(int left, int right)
-{
+QString comparisonSign(int left, int right) {
     if (left == right)
         return QStringLiteral("=");
     if (left < right)
@@ -9,8 +8,7 @@ QString comparisonSign(int left, int right)
     return QStringLiteral(">");
 }
 
-QString comparisonSigns(const QList<int> &row)
-{
+QString comparisonSigns(const QList<int> &row) {
     QString signs;
     for (qsizetype k = 1; k < row.size(); ++k)
         signs += comparisonSign(row[k - 1], row[k]);

@@ -29,8 +29,7 @@ constexpr int controlsTop = 1800;
 constexpr int screenWidth = rowLeft + 4 * column + numberWidth + rowLeft;
 constexpr int screenHeight = 3240;
 
-Label *box(QWidget *parent, int number, const QColor &colour, qreal points, const QRect &geometry)
-{
+Label *box(QWidget *parent, int number, const QColor &colour, qreal points, const QRect &geometry) {
     auto *label = new Label(QStringLiteral("Bezeichnung%1").arg(number), parent);
     label->setBackground(colour);
     label->setPointSize(points, true);
@@ -42,8 +41,7 @@ Label *box(QWidget *parent, int number, const QColor &colour, qreal points, cons
 
 } // namespace
 
-Form10::Form10() : ExerciseScreen(QStringLiteral("Form10"), Keys::EnterOnly)
-{
+Form10::Form10() : ExerciseScreen(QStringLiteral("Form10"), Keys::EnterOnly) {
     setFixedSize(tw(screenWidth), tw(screenHeight));
     buildRow();
     buildSigns();
@@ -57,12 +55,11 @@ Form10::Form10() : ExerciseScreen(QStringLiteral("Form10"), Keys::EnterOnly)
     hint->setGeometry(twRect(rowLeft, controlsTop + 840, screenWidth - 2 * rowLeft, 360));
 }
 
-void Form10::buildRow()
-{
+void Form10::buildRow() {
     auto *band = new QWidget(this);
     band->setObjectName(QStringLiteral("Figur1"));
-    band->setGeometry(twRect(rowLeft - 120, rowTop - 120, screenWidth - 2 * rowLeft + 240,
-                             rowHeight + 240));
+    band->setGeometry(
+        twRect(rowLeft - 120, rowTop - 120, screenWidth - 2 * rowLeft + 240, rowHeight + 240));
     band->setAutoFillBackground(true);
     QPalette p = band->palette();
     p.setColor(QPalette::Window, bandYellow);
@@ -72,9 +69,9 @@ void Form10::buildRow()
         numbers_ << box(this, 5 + k, numberBlue, 14,
                         twRect(rowLeft + k * column, rowTop, numberWidth, rowHeight));
     for (int k = 0; k < squareCount; ++k) {
-        Label *sq = box(this, 10 + k, squareGrey, 20,
-                        twRect(rowLeft + k * column + numberWidth + gap, rowTop, squareWidth,
-                               rowHeight));
+        Label *sq =
+            box(this, 10 + k, squareGrey, 20,
+                twRect(rowLeft + k * column + numberWidth + gap, rowTop, squareWidth, rowHeight));
         sq->setDropTarget(true);
         // Whatever sign arrives replaces the square's caption.
         connect(sq, &Label::dropped, sq, &Label::setText);
@@ -82,8 +79,7 @@ void Form10::buildRow()
     }
 }
 
-void Form10::buildSigns()
-{
+void Form10::buildSigns() {
     // ">", "=" and "<" stand side by side, centred under the row.
     const struct {
         int number;
@@ -93,18 +89,19 @@ void Form10::buildSigns()
     const int left = (screenWidth - (3 * pitch - 240)) / 2;
     int x = left;
     for (const auto &s : signs) {
-        Label *sign = box(this, s.number, squareGrey, 20,
-                          twRect(x, controlsTop, squareWidth, rowHeight));
+        Label *sign =
+            box(this, s.number, squareGrey, 20, twRect(x, controlsTop, squareWidth, rowHeight));
         sign->setText(QString::fromLatin1(s.sign));
         sign->setDragSource(true);
         x += pitch;
     }
 }
 
-void Form10::neueAufgabe() { MODUL1::NeueVergleichsAufgabe(); }
+void Form10::neueAufgabe() {
+    MODUL1::NeueVergleichsAufgabe();
+}
 
-void Form10::PruefeVergleich()
-{
+void Form10::PruefeVergleich() {
     QString answer;
     for (Label *sq : squares_)
         answer += sq->text();
@@ -119,8 +116,7 @@ void Form10::PruefeVergleich()
 
 namespace MODUL1 {
 
-void NeueVergleichsAufgabe()
-{
+void NeueVergleichsAufgabe() {
     Form10 &screen = Screens::get<Form10>();
     for (int k = 1; k <= Form10::squareCount; ++k)
         screen.square(k)->setText(QString());

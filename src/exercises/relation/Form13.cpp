@@ -27,8 +27,7 @@ constexpr int controlsTop = 2400;
 constexpr int screenWidth = left + 4 * column + boxWidth + left;
 constexpr int screenHeight = 3360;
 
-Label *box(QWidget *parent, int number, const QRect &geometry)
-{
+Label *box(QWidget *parent, int number, const QRect &geometry) {
     auto *label = new Label(QStringLiteral("Bezeichnung%1").arg(number), parent);
     label->setPointSize(14, true);
     label->setBordered(true);
@@ -39,8 +38,7 @@ Label *box(QWidget *parent, int number, const QRect &geometry)
 
 } // namespace
 
-Form13::Form13() : ExerciseScreen(QStringLiteral("Form13"), Keys::None)
-{
+Form13::Form13() : ExerciseScreen(QStringLiteral("Form13"), Keys::None) {
     setWindowTitle(QString()); // this screen has no caption of its own
     setPlacedOnLoad(false);
     setFixedSize(tw(screenWidth), tw(screenHeight));
@@ -74,18 +72,18 @@ Form13::Form13() : ExerciseScreen(QStringLiteral("Form13"), Keys::None)
     hint->setGeometry(twRect(left + 1320, controlsTop, screenWidth - 2 * left - 2640, 600));
 }
 
-QStringList Form13::answerCaptions() const
-{
+QStringList Form13::answerCaptions() const {
     QStringList captions;
     for (Label *answer : answers_)
         captions << answer->text();
     return captions;
 }
 
-void Form13::neueAufgabe() { MODUL1::NeueOrdnungsAufgabe(); }
+void Form13::neueAufgabe() {
+    MODUL1::NeueOrdnungsAufgabe();
+}
 
-void Form13::pruefe()
-{
+void Form13::pruefe() {
     OrderingRow sorted{};
     for (size_t k = 0; k < sorted.size(); ++k)
         sorted[k] = MODUL1::Zahlenfeld[k + 1];
@@ -100,8 +98,7 @@ void Form13::pruefe()
 
 namespace MODUL1 {
 
-void NeueOrdnungsAufgabe()
-{
+void NeueOrdnungsAufgabe() {
     Form13 &screen = Screens::get<Form13>();
     const OrderingRow drawn = drawOrderingNumbers(Zahlenraum);
     for (int k = 1; k <= Form13::columnCount; ++k) {

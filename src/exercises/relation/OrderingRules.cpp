@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-OrderingRow drawOrderingNumbers(int range)
-{
+OrderingRow drawOrderingNumbers(int range) {
     OrderingRow row{};
     for (size_t i = 0; i < row.size(); ++i) {
         row[i] = Random::draw(range);
@@ -18,14 +17,12 @@ OrderingRow drawOrderingNumbers(int range)
     return row;
 }
 
-OrderingRow sortedAscending(OrderingRow numbers)
-{
+OrderingRow sortedAscending(OrderingRow numbers) {
     std::sort(numbers.begin(), numbers.end());
     return numbers;
 }
 
-bool orderingCorrect(const QStringList &boxes, const OrderingRow &sorted)
-{
+bool orderingCorrect(const QStringList &boxes, const OrderingRow &sorted) {
     if (boxes.size() != qsizetype(sorted.size()))
         return false;
     for (size_t k = 0; k < sorted.size(); ++k) {
