@@ -25,8 +25,7 @@ private slots:
     void scriptedChanceComesFirst();
 };
 
-void PlatformTest::numericPrefix_data()
-{
+void PlatformTest::numericPrefix_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
     QTest::addRow("plain") << "20" << 20.0;
@@ -45,15 +44,13 @@ void PlatformTest::numericPrefix_data()
     QTest::addRow("huge") << QString(400, QLatin1Char('9')) << 0.0; // overflows: no number
 }
 
-void PlatformTest::numericPrefix()
-{
+void PlatformTest::numericPrefix() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(Val(text), value);
 }
 
-void PlatformTest::standardConversion()
-{
+void PlatformTest::standardConversion() {
     QCOMPARE(Str(100), QStringLiteral(" 100"));
     QCOMPARE(Str(0), QStringLiteral(" 0"));
     QCOMPARE(Str(-2), QStringLiteral("-2"));
@@ -61,8 +58,7 @@ void PlatformTest::standardConversion()
     QCOMPARE(digitsOf(1000000), QStringLiteral("1000000"));
 }
 
-void PlatformTest::roundingHalvesToEven()
-{
+void PlatformTest::roundingHalvesToEven() {
     QCOMPARE(roundHalfEven(2.5), 2);
     QCOMPARE(roundHalfEven(3.5), 4);
     QCOMPARE(roundHalfEven(-2.5), -2);
@@ -70,8 +66,7 @@ void PlatformTest::roundingHalvesToEven()
     QCOMPARE(intVal(QStringLiteral("99999999999")), std::numeric_limits<int>::max());
 }
 
-void PlatformTest::keyCodes()
-{
+void PlatformTest::keyCodes() {
     auto code = [](int key, Qt::KeyboardModifiers mods, quint32 scan, const QString &text) {
         QKeyEvent e(QEvent::KeyPress, key, mods, scan, 0, 0, text);
         return formKeyCode(e);
@@ -92,8 +87,7 @@ void PlatformTest::keyCodes()
     QCOMPARE(code(Qt::Key_Enter, Qt::KeypadModifier, 104, "\r"), 13);
 }
 
-void PlatformTest::settingsField_data()
-{
+void PlatformTest::settingsField_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("expected"); // -1: no number
     QTest::addRow("six") << QByteArray("6") << 6;
@@ -108,8 +102,7 @@ void PlatformTest::settingsField_data()
     QTest::addRow("only blanks") << QByteArray(10000, ' ') << -1;
 }
 
-void PlatformTest::settingsField()
-{
+void PlatformTest::settingsField() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, expected);
     QTemporaryDir dir;
@@ -122,16 +115,14 @@ void PlatformTest::settingsField()
     QCOMPARE(value.value_or(-1), expected);
 }
 
-void PlatformTest::settingsFileNotReadable()
-{
+void PlatformTest::settingsFileNotReadable() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("ZUBZAHL.INI"));
     QVERIFY(!SettingsFile::readFirstNumber(dir.filePath("ZUBZAHL.INI")));
     QVERIFY(!SettingsFile::readFirstNumber(dir.filePath("missing.ini")));
 }
 
-void PlatformTest::settingsWriteIsExactAndAtomic()
-{
+void PlatformTest::settingsWriteIsExactAndAtomic() {
     QTemporaryDir dir;
     const QString path = dir.filePath("ZUBZAHL.INI");
     QVERIFY(SettingsFile::writeNumber(path, 3));
@@ -147,8 +138,7 @@ void PlatformTest::settingsWriteIsExactAndAtomic()
     QVERIFY(!SettingsFile::writeNumber(other.filePath("ZUBZAHL.INI"), 2));
 }
 
-void PlatformTest::scriptedChanceComesFirst()
-{
+void PlatformTest::scriptedChanceComesFirst() {
     Random::script({0.0, 0.999, 0.5});
     QCOMPARE(Random::draw(20), 1);
     QCOMPARE(Random::draw(20), 20);

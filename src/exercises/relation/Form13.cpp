@@ -1,0 +1,113 @@
+#include "Form13.h"
+
+#include "OrderingRules.h"
+#include "platform/Label.h"
+#include "platform/NumberText.h"
+#include "platform/Twips.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QFrame>
+#include <QPushButton>
+
+namespace {
+
+const QColor numberOrange(255, 170, 80);
+const QColor answerLight(255, 255, 225);
+const QColor answerText(0, 0, 255);
+
+// Five columns: each number stands directly above the box it may go into.
+constexpr int left = 480;
+constexpr int boxWidth = 1440;
+constexpr int boxHeight = 600;
+constexpr int column = boxWidth + 480;
+constexpr int upperTop = 360;
+constexpr int lowerTop = 1440;
+constexpr int controlsTop = 2400;
+constexpr int screenWidth = left + 4 * column + boxWidth + left;
+constexpr int screenHeight = 3360;
+
+Label *box(QWidget *parent, int number, const QRect &geometry) {
+    auto *label = new Label(QStringLiteral("Bezeichnung%1").arg(number), parent);
+    label->setPointSize(14, true);
+    label->setBordered(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+Form13::Form13() : ExerciseScreen(QStringLiteral("Form13"), Keys::None) {
+    setWindowTitle(QString()); // this screen has no caption of its own
+    setPlacedOnLoad(false);
+    setFixedSize(tw(screenWidth), tw(screenHeight));
+
+    for (int k = 0; k < columnCount; ++k) {
+        Label *number = box(this, 6 + k, twRect(left + k * column, upperTop, boxWidth, boxHeight));
+        number->setBackground(numberOrange);
+        number->setDragSource(true);
+        numbers_ << number;
+
+        Label *answer = box(this, 1 + k, twRect(left + k * column, lowerTop, boxWidth, boxHeight));
+        answer->setBackground(answerLight);
+        answer->setForeground(answerText);
+        answer->setDropTarget(true);
+        connect(answer, &Label::dropped, answer, &Label::setText);
+        answers_ << answer;
+    }
+    for (int k = 0; k < columnCount - 1; ++k) {
+        auto *line = new QFrame(this);
+        line->setObjectName(QStringLiteral("Linie%1").arg(k + 1));
+        line->setFrameShape(QFrame::HLine);
+        line->setGeometry(twRect(left + k * column + boxWidth, lowerTop + boxHeight / 2 - 15,
+                                 column - boxWidth, 30));
+    }
+
+    ende()->setGeometry(twRect(left, controlsTop, 1200, 600));
+    okay()->setGeometry(twRect(screenWidth - left - 1200, controlsTop, 1200, 600));
+    auto *hint = new Label(QStringLiteral("Bezeichnung11"), this,
+                           QStringLiteral("Mit der Maus verschieben"));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setGeometry(twRect(left + 1320, controlsTop, screenWidth - 2 * left - 2640, 600));
+}
+
+QStringList Form13::answerCaptions() const {
+    QStringList captions;
+    for (Label *answer : answers_)
+        captions << answer->text();
+    return captions;
+}
+
+void Form13::neueAufgabe() {
+    MODUL1::NeueOrdnungsAufgabe();
+}
+
+void Form13::pruefe() {
+    OrderingRow sorted{};
+    for (size_t k = 0; k < sorted.size(); ++k)
+        sorted[k] = MODUL1::Zahlenfeld[k + 1];
+    if (orderingCorrect(answerCaptions(), sorted)) {
+        MODUL1::MeldeRichtig();
+        MODUL1::NeueOrdnungsAufgabe();
+    } else {
+        // The boxes keep their numbers so that single ones can be corrected.
+        MODUL1::MeldeFehler();
+    }
+}
+
+namespace MODUL1 {
+
+void NeueOrdnungsAufgabe() {
+    Form13 &screen = Screens::get<Form13>();
+    const OrderingRow drawn = drawOrderingNumbers(Zahlenraum);
+    for (int k = 1; k <= Form13::columnCount; ++k) {
+        screen.answerBox(k)->setText(QString());
+        screen.numberLabel(k)->setText(digitsOf(drawn[size_t(k - 1)]));
+    }
+    const OrderingRow sorted = sortedAscending(drawn);
+    for (size_t k = 0; k < sorted.size(); ++k)
+        Zahlenfeld[k + 1] = sorted[k];
+}
+
+} // namespace MODUL1

@@ -1,0 +1,314 @@
+// The comparison exercise: expected signs, drops onto the squares, the check
+// through the real screen and its boxes.
+#include "ModalBoxes.h"
+#include "Program.h"
+#include "drop_events.h"
+
+#include "exercises/relation/ComparisonRules.h"
+#include "exercises/relation/Form10.h"
+#include "platform/Label.h"
+#include "platform/NumberText.h"
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// The fraction that makes NeueZahl draw exactly n in the given range.
+double fractionFor(int n, int range) {
+    return (n - 0.5) / range;
+}
+
+void scriptNumbers(const QList<int> &numbers, int range) {
+    QList<double> fractions;
+    for (int n : numbers)
+        fractions << fractionFor(n, range);
+    Random::script(fractions);
+}
+
+QString name(int number) {
+    return QStringLiteral("Bezeichnung%1").arg(number);
+}
+
+// Every caption on the screen, by control name.
+QMap<QString, QString> captions(Form10 &screen) {
+    QMap<QString, QString> all;
+    for (Label *label : screen.findChildren<Label *>())
+        all[label->objectName()] = label->text();
+    return all;
+}
+
+QString squares(Form10 &screen) {
+    QStringList s;
+    for (int k = 1; k <= Form10::squareCount; ++k)
+        s << screen.square(k)->text();
+    return s.join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class ComparisonTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+
+    void signsForRow_data();
+    void signsForRow();
+    void taskShowsNumbersAndExpectedSigns_data();
+    void taskShowsNumbersAndExpectedSigns();
+    void rowLayout();
+
+    void dropFillsAndOverwritesSquares();
+    void dropElsewhereChangesNothing();
+    void foreignDropIsRefused();
+
+    void correctAnswerCountsAndBuildsNextTask();
+    void wrongAnswerKeepsSquares();
+    void emptySquareIsWrong();
+    void onlyEnterReachesTheCheck();
+
+private:
+    // Opens the comparison exercise from the menu with these five numbers.
+    Form10 &open(TestProgram &program, const QList<int> &numbers,
+                 const QByteArray &range = " 1 \r\n");
+};
+
+Form10 &ComparisonTest::open(TestProgram &program, const QList<int> &numbers,
+                             const QByteArray &range) {
+    program.writeSettings(range);
+    Form1 &menu = program.start();
+    scriptNumbers(numbers, MODUL1::Zahlenraum);
+    QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl10")), Qt::LeftButton);
+    return Screens::get<Form10>();
+}
+
+void ComparisonTest::signsForRow_data() {
+    QTest::addColumn<QList<int>>("row");
+    QTest::addColumn<QString>("signs");
+    QTest::addRow("mixed with an equal pair") << QList<int>{3, 8, 5, 5, 9} << "<>=<";
+    QTest::addRow("all equal") << QList<int>{7, 7, 7, 7, 7} << "====";
+    QTest::addRow("rising") << QList<int>{1, 2, 3, 4, 5} << "<<<<";
+    QTest::addRow("falling") << QList<int>{20, 19, 2, 1, 0} << ">>>>";
+    QTest::addRow("equal neighbours at both ends") << QList<int>{4, 4, 9, 12, 12} << "=<<=";
+    QTest::addRow("more digits is not more") << QList<int>{9, 10, 100, 99, 1000000} << "<<><";
+    QTest::addRow("single number") << QList<int>{5} << "";
+}
+
+void ComparisonTest::signsForRow() {
+    QFETCH(QList<int>, row);
+    QFETCH(QString, signs);
+    QCOMPARE(comparisonSigns(row), signs);
+}
+
+void ComparisonTest::taskShowsNumbersAndExpectedSigns_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<QString>("signs");
+    QTest::addRow("range 20, equal pair") << 20 << QList<int>{3, 8, 5, 5, 9} << "<>=<";
+    QTest::addRow("range 20, all twenty") << 20 << QList<int>{20, 20, 20, 20, 20} << "====";
+    QTest::addRow("range 1000") << 1000 << QList<int>{999, 1000, 1, 500, 500} << "<><=";
+    QTest::addRow("range 1000000") << 1000000 << QList<int>{1000000, 7, 7, 65432, 1} << ">=<>";
+}
+
+void ComparisonTest::taskShowsNumbersAndExpectedSigns() {
+    QFETCH(int, range);
+    QFETCH(QList<int>, numbers);
+    QFETCH(QString, signs);
+    TestProgram program;
+    MODUL1::Zahlenraum = range;
+    MODUL1::Zahlenfeld.fill(-1);
+    Form10 &screen = Screens::get<Form10>();
+    for (int k = 1; k <= Form10::squareCount; ++k)
+        screen.square(k)->setText(QStringLiteral(">"));
+
+    scriptNumbers(numbers, range);
+    MODUL1::NeueVergleichsAufgabe();
+
+    QCOMPARE(Random::scriptLeft(), 0);
+    QCOMPARE(squares(screen), QStringLiteral("|||"));
+    for (int k = 1; k <= Form10::numberCount; ++k) {
+        QCOMPARE(screen.numberLabel(k)->objectName(), name(4 + k));
+        QCOMPARE(screen.numberLabel(k)->text(), digitsOf(numbers[k - 1])); // no leading blank
+        QCOMPARE(MODUL1::Zahlenfeld[size_t(k)], numbers[k - 1]);
+    }
+    QCOMPARE(MODUL1::Zahlenfeld[6], -1); // entries 6 .. 10 are not this exercise's
+    QCOMPARE(MODUL1::Zahl, double(numbers.last()));
+    QCOMPARE(MODUL1::ZahlText, signs);
+    QVERIFY(!screen.isVisible()); // the routine needs no shown screen
+}
+
+void ComparisonTest::rowLayout() {
+    TestProgram program;
+    Form10 &screen = open(program, {1, 2, 3, 4, 5});
+    QCOMPARE(screen.windowTitle(), QStringLiteral("ZUB-Zahlen bis 20"));
+    QCOMPARE(control<Label>(&screen, name(4))->text(),
+             QStringLiteral("Die Zeichen mit der Maus verschieben ..."));
+
+    // One row: each square between the two numbers it compares.
+    const int row[] = {5, 10, 6, 11, 7, 12, 8, 13, 9};
+    for (size_t i = 1; i < std::size(row); ++i) {
+        const QRect left = control<Label>(&screen, name(row[i - 1]))->geometry();
+        const QRect right = control<Label>(&screen, name(row[i]))->geometry();
+        QVERIFY2(left.right() < right.left(), qPrintable(name(row[i])));
+        QCOMPARE(left.center().y(), right.center().y());
+    }
+    // Below the row: ENDE, ">", "=", "<", OKAY; the hint below them.
+    const QRect number = control<Label>(&screen, name(5))->geometry();
+    QList<QWidget *> below{screen.ende(), control<Label>(&screen, name(1)),
+                           control<Label>(&screen, name(2)), control<Label>(&screen, name(3)),
+                           screen.okay()};
+    for (qsizetype i = 0; i < below.size(); ++i) {
+        QVERIFY(below[i]->geometry().top() > number.bottom());
+        if (i > 0)
+            QVERIFY(below[i - 1]->geometry().right() < below[i]->geometry().left());
+    }
+    QCOMPARE(control<Label>(&screen, name(1))->text(), QStringLiteral(">"));
+    QCOMPARE(control<Label>(&screen, name(2))->text(), QStringLiteral("="));
+    QCOMPARE(control<Label>(&screen, name(3))->text(), QStringLiteral("<"));
+    QVERIFY(control<Label>(&screen, name(4))->geometry().top() >
+            screen.okay()->geometry().bottom());
+    QVERIFY(control<QWidget>(&screen, QStringLiteral("Figur1"))->geometry().contains(number));
+}
+
+void ComparisonTest::dropFillsAndOverwritesSquares() {
+    TestProgram program;
+    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    QCOMPARE(squares(screen), QStringLiteral("|||"));
+
+    QVERIFY(dropOn(&screen, screen.square(2), *labelDrag(QStringLiteral(">"))));
+    QCOMPARE(squares(screen), QStringLiteral("|>||"));
+    QVERIFY(dropOn(&screen, screen.square(2), *labelDrag(QStringLiteral("="))));
+    QCOMPARE(squares(screen), QStringLiteral("|=||"));
+    // One sign may go into several squares; the sign labels stay as they are.
+    QVERIFY(dropOn(&screen, screen.square(1), *labelDrag(QStringLiteral("<"))));
+    QVERIFY(dropOn(&screen, screen.square(4), *labelDrag(QStringLiteral("<"))));
+    QCOMPARE(squares(screen), QStringLiteral("<|=||<"));
+    // Straight onto the square as well as through the window.
+    QVERIFY(dropOnto(screen.square(3), *labelDrag(QStringLiteral(">"))));
+    QCOMPARE(squares(screen), QStringLiteral("<|=|>|<"));
+    QCOMPARE(control<Label>(&screen, name(1))->text(), QStringLiteral(">"));
+    QCOMPARE(control<Label>(&screen, name(3))->text(), QStringLiteral("<"));
+}
+
+void ComparisonTest::dropElsewhereChangesNothing() {
+    TestProgram program;
+    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    QVERIFY(dropOn(&screen, screen.square(1), *labelDrag(QStringLiteral("<"))));
+    const auto before = captions(screen);
+
+    const auto sign = labelDrag(QStringLiteral(">"));
+    for (int number : {1, 2, 3, 4, 5, 6, 7, 8, 9})
+        QVERIFY2(!dropOn(&screen, control<Label>(&screen, name(number)), *sign),
+                 qPrintable(name(number)));
+    QVERIFY(!dropOn(&screen, screen.okay(), *sign));
+    QVERIFY(!dropOn(&screen, screen.ende(), *sign));
+    // The band around the row, just above the squares, and the bare background.
+    const QRect band = control<QWidget>(&screen, QStringLiteral("Figur1"))->geometry();
+    QVERIFY(
+        !dropAt(&screen, QPoint(screen.square(1)->geometry().center().x(), band.top() + 2), *sign));
+    QVERIFY(!dropAt(&screen, QPoint(2, screen.height() - 2), *sign));
+    QCOMPARE(captions(screen), before);
+}
+
+void ComparisonTest::foreignDropIsRefused() {
+    TestProgram program;
+    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    QVERIFY(!dropOn(&screen, screen.square(1), *foreignDrag(QStringLiteral("<"))));
+    QVERIFY(!dropOnto(screen.square(2), *foreignDrag(QStringLiteral(">"))));
+    QCOMPARE(squares(screen), QStringLiteral("|||"));
+}
+
+void ComparisonTest::correctAnswerCountsAndBuildsNextTask() {
+    TestProgram program;
+    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("<>=<"));
+    const QStringList answer{"<", ">", "=", "<"};
+    for (int k = 1; k <= 4; ++k)
+        QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(answer[k - 1])));
+
+    ModalBoxes boxes({"OK"});
+    scriptNumbers({12, 12, 1, 20, 2}, 20);
+    QTest::mouseClick(screen.okay(), Qt::LeftButton);
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Information);
+    QCOMPARE(boxes.last().buttons, QStringList{"OK"});
+
+    // The next task is in place, the squares are empty again.
+    QCOMPARE(squares(screen), QStringLiteral("|||"));
+    QCOMPARE(screen.numberLabel(1)->text(), QStringLiteral("12"));
+    QCOMPARE(screen.numberLabel(4)->text(), QStringLiteral("20"));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("=><>"));
+
+    // Enter checks as OKAY does.
+    for (int k = 1; k <= 4; ++k)
+        QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(MODUL1::ZahlText.mid(k - 1, 1))));
+    boxes.answer({"OK"});
+    scriptNumbers({1, 1, 1, 1, 1}, 20);
+    QTest::keyClick(screen.okay(), Qt::Key_Return);
+    QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe 1/20", "Zahleingabe 2/20"}));
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("===="));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void ComparisonTest::wrongAnswerKeepsSquares() {
+    TestProgram program;
+    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    const QStringList answer{"<", ">", "<", "<"}; // 5 and 5 need "="
+    for (int k = 1; k <= 4; ++k)
+        QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(answer[k - 1])));
+
+    ModalBoxes boxes({"OK"});
+    QTest::mouseClick(screen.okay(), Qt::LeftButton);
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    QCOMPARE(boxes.last().buttons, QStringList{"OK"});
+    QCOMPARE(squares(screen), QStringLiteral("<|>|<|<"));
+    QCOMPARE(screen.numberLabel(3)->text(), QStringLiteral("5"));
+
+    // Correcting the one square is enough.
+    QVERIFY(dropOn(&screen, screen.square(3), *labelDrag(QStringLiteral("="))));
+    boxes.answer({"OK"});
+    Random::script({0.1, 0.1, 0.1, 0.1, 0.1});
+    QTest::mouseClick(screen.okay(), Qt::LeftButton);
+    QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe", "Zahleingabe 1/20"}));
+    QCOMPARE(boxes.unexpected, 0);
+}
+
+void ComparisonTest::emptySquareIsWrong() {
+    TestProgram program;
+    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    // With the third square empty the joined answer is "<><", one sign short.
+    for (int k : {1, 2, 4})
+        QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(MODUL1::ZahlText.mid(k - 1, 1))));
+    ModalBoxes boxes({"OK"});
+    QTest::keyClick(screen.okay(), Qt::Key_Return);
+    QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe"});
+    QCOMPARE(squares(screen), QStringLiteral("<|>||<"));
+}
+
+void ComparisonTest::onlyEnterReachesTheCheck() {
+    TestProgram program;
+    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    QVERIFY(dropOn(&screen, screen.square(1), *labelDrag(QStringLiteral("<"))));
+    const auto before = captions(screen);
+    ModalBoxes boxes;
+    for (Qt::Key key : {Qt::Key_1, Qt::Key_0, Qt::Key_Backspace, Qt::Key_Less, Qt::Key_A})
+        QTest::keyClick(screen.square(1), key);
+    QCOMPARE(captions(screen), before);
+    QCOMPARE(boxes.seen.size(), 0);
+
+    boxes.answer({"OK"});
+    QTest::keyClick(screen.square(1), Qt::Key_Enter);
+    QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe"});
+}
+
+QTEST_MAIN(ComparisonTest)
+#include "test_comparison.moc"
