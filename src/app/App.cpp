@@ -1,5 +1,15 @@
 #include "App.h"
 
+#include "exercises/quantity/Form4.h"
+#include "exercises/quantity/Form5.h"
+#include "exercises/quantity/Form6.h"
+#include "exercises/quantity/Form7.h"
+#include "exercises/quantity/Form8.h"
+#include "exercises/relation/Form10.h"
+#include "exercises/relation/Form13.h"
+#include "numbers/Form2.h"
+#include "numbers/Form3.h"
+#include "reward/memo.h"
 #include "shell/Form1.h"
 #include "shell/Screens.h"
 
@@ -31,7 +41,18 @@ private:
 void wireScreens()
 {
     Form1 &menu = Screens::get<Form1>();
-    menu.setExercises({});
+    menu.setExercises({
+        {QStringLiteral("Befehl2"), [] { return &Screens::get<Form3>(); }, false},
+        {QStringLiteral("Befehl3"), [] { return &Screens::get<Form2>(); }, false},
+        {QStringLiteral("Befehl4"), [] { return &Screens::get<Form4>(); }, true},
+        {QStringLiteral("Befehl5"), [] { return &Screens::get<Form5>(); }, true},
+        {QStringLiteral("Befehl6"), [] { return &Screens::get<Form6>(); }, false},
+        {QStringLiteral("Befehl7"), [] { return &Screens::get<Form7>(); }, false},
+        {QStringLiteral("Befehl8"), [] { return &Screens::get<Form8>(); }, false},
+        {QStringLiteral("Befehl10"), [] { return &Screens::get<Form10>(); }, false},
+        {QStringLiteral("Befehl14"), [] { return &Screens::get<Form13>(); }, false},
+    });
+    menu.setRewardScreen([] { return &Screens::get<memo>(); });
 }
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
