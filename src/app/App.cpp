@@ -1,5 +1,7 @@
 #include "App.h"
 
+#include "exercises/relation/Form12.h"
+#include "exercises/relation/Form9.h"
 #include "platform/Dialogs.h"
 #include "shell/Form1.h"
 #include "shell/Screens.h"
@@ -32,7 +34,10 @@ private:
 void wireScreens()
 {
     Form1 &menu = Screens::get<Form1>();
-    menu.setExercises({});
+    menu.setExercises({
+        {QStringLiteral("Befehl9"), [] { return &Screens::get<Form9>(); }, false},
+        {QStringLiteral("Befehl11"), [] { return &Screens::get<Form12>(); }, false},
+    });
 }
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
