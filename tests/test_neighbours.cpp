@@ -170,6 +170,7 @@ void NeighboursTest::taskOnTheScreen() {
     QFETCH(QString, shown);
     QFETCH(QString, expected);
     TestProgram program;
+    ModalBoxes boxes;
     Form9 &form = open(program, range, 1, NachbarRegeln::Vorgaenger);
     QCOMPARE(form.windowTitle(),
              QStringLiteral("ZUB-Zahlen bis") + QLatin1Char(' ') + QString::number(range));
@@ -190,6 +191,7 @@ void NeighboursTest::taskOnTheScreen() {
     QCOMPARE(MODUL1::ZahlText, expected);
     QCOMPARE(MODUL1::Zahl, expected.toDouble());
     QCOMPARE(form.focusWidget(), form.okay());
+    QVERIFY(boxes.seen.isEmpty());
 }
 
 void NeighboursTest::refusedPlaceDoesNothing() {
@@ -213,6 +215,7 @@ void NeighboursTest::refusedPlaceDoesNothing() {
 
 void NeighboursTest::placeHeldAgainstLaterRangeChange() {
     TestProgram program;
+    ModalBoxes boxes;
     Form9 &form = open(program, 10000, 7, NachbarRegeln::Nachfolger);
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl6")), Qt::LeftButton);
     QTest::mouseClick(form.ende(), Qt::LeftButton);
@@ -229,6 +232,7 @@ void NeighboursTest::placeHeldAgainstLaterRangeChange() {
     QTest::mouseClick(control<Label>(&form, QStringLiteral("Bezeichnung1")), Qt::LeftButton);
     QCOMPARE(text("Bezeichnung3"), QStringLiteral("T-Vorgänger"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("0"));
+    QVERIFY(boxes.seen.isEmpty());
 }
 
 void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
@@ -285,6 +289,7 @@ void NeighboursTest::wrongAnswersEmptyTheBoxAndKeepTheTask() {
 
 void NeighboursTest::typingKeys() {
     TestProgram program;
+    ModalBoxes boxes;
     Form9 &form = open(program, 1000, 347, NachbarRegeln::Vorgaenger);
     Label *answer = control<Label>(&form, QStringLiteral("Bezeichnung1"));
     QTest::keyClick(form.okay(), Qt::Key_Backspace);
@@ -297,6 +302,7 @@ void NeighboursTest::typingKeys() {
     QTest::keyClick(form.okay(), Qt::Key_Backspace);
     QCOMPARE(answer->text(), QStringLiteral("34"));
     QCOMPARE(text("Bezeichnung2"), QStringLiteral("347")); // the shown number is not typed on
+    QVERIFY(boxes.seen.isEmpty());
 }
 
 void NeighboursTest::clickOnABoxSkipsTheTask() {
