@@ -19,7 +19,6 @@ private slots:
     void startIsDrawnAgainUntilTheRowFits();
     void everyStartKeepsTheRowInTheRange();
     void aStepThatDoesNotFitDrawsNothing();
-    void boxesInTheRowsDirection();
 };
 
 void CountingRulesTest::readStep_data() {
@@ -132,21 +131,6 @@ void CountingRulesTest::aStepThatDoesNotFitDrawsNothing() {
     ZaehlRegeln::zieheStart({true, 5}, 20);
     ZaehlRegeln::zieheStart({false, 10}, 20);
     QCOMPARE(Random::scriptLeft(), 1);
-}
-
-void CountingRulesTest::boxesInTheRowsDirection() {
-    const Schritt up{true, 1};
-    const Schritt down{false, 1};
-    QCOMPARE(ZaehlRegeln::startBox(up), 1);
-    QCOMPARE(ZaehlRegeln::ersteAntwortBox(up), 2);
-    QCOMPARE(ZaehlRegeln::naechsteBox(up, 2), 3);
-    QCOMPARE(ZaehlRegeln::naechsteBox(up, 4), 5);
-    QCOMPARE(ZaehlRegeln::naechsteBox(up, 5), 0);
-    QCOMPARE(ZaehlRegeln::startBox(down), 5);
-    QCOMPARE(ZaehlRegeln::ersteAntwortBox(down), 4);
-    QCOMPARE(ZaehlRegeln::naechsteBox(down, 4), 3);
-    QCOMPARE(ZaehlRegeln::naechsteBox(down, 2), 1);
-    QCOMPARE(ZaehlRegeln::naechsteBox(down, 1), 0);
 }
 
 QTEST_MAIN(CountingRulesTest)

@@ -13,11 +13,11 @@
 
 namespace {
 
-constexpr int boxLeft = 360;
+constexpr int boxLeft = 240;
 constexpr int boxTop = 600;
-constexpr int boxWidth = 1320;
+constexpr int boxWidth = 1560;
 constexpr int boxHeight = 900;
-constexpr int boxGap = 600;
+constexpr int boxGap = 480;
 constexpr int rowTop = 2100;
 constexpr int smallWidth = 540;
 constexpr int smallPitch = 570;
@@ -45,7 +45,7 @@ const StepButton upButtons[] = {{"Befehl7", " + E", "+ 1", true},
 } // namespace
 
 Form12::Form12() : ExerciseScreen(QStringLiteral("Form12"), Keys::Own) {
-    setFixedSize(tw(9720), tw(3000));
+    setFixedSize(tw(10200), tw(3000));
     setBackground(QColor(192, 192, 192));
 
     for (int i = 0; i < 5; ++i) {
@@ -53,7 +53,7 @@ Form12::Form12() : ExerciseScreen(QStringLiteral("Form12"), Keys::Own) {
         auto *box = new Label(QStringLiteral("Bezeichnung%1").arg(i + 1), this,
                               QString::number((i + 1) * 10));
         box->setGeometry(twRect(left, boxTop, boxWidth, boxHeight));
-        box->setPointSize(22, true);
+        box->setPointSize(14, true);
         box->setAlignment(Qt::AlignCenter);
         box->setBordered(true);
         box->setBackground(QColor(255, 0, 0));
@@ -80,11 +80,11 @@ Form12::Form12() : ExerciseScreen(QStringLiteral("Form12"), Keys::Own) {
             });
         }
     };
-    addSteps(downButtons, 300);
-    ende()->setGeometry(twRect(3300, rowTop, 1000, buttonHeight));
+    addSteps(downButtons, 480);
+    ende()->setGeometry(twRect(3420, rowTop, 960, buttonHeight));
 
     schritt_ = new Label(QStringLiteral("Bezeichnung6"), this, QStringLiteral("+ 1"));
-    schritt_->setGeometry(twRect(4420, rowTop, 900, buttonHeight));
+    schritt_->setGeometry(twRect(4500, rowTop, 1200, buttonHeight));
     schritt_->setPointSize(14, true);
     schritt_->setAlignment(Qt::AlignCenter);
     schritt_->setBordered(true);
@@ -92,8 +92,8 @@ Form12::Form12() : ExerciseScreen(QStringLiteral("Form12"), Keys::Own) {
     schritt_->setCursor(Qt::PointingHandCursor);
     setNewTaskLabel(schritt_); // a click builds a new row with the same step
 
-    okay()->setGeometry(twRect(5440, rowTop, 1000, buttonHeight));
-    addSteps(upButtons, 6600);
+    okay()->setGeometry(twRect(5820, rowTop, 960, buttonHeight));
+    addSteps(upButtons, 6900);
 }
 
 void Form12::neueAufgabe() {

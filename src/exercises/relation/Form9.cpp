@@ -17,7 +17,7 @@ Label *kasten(QWidget *parent, const char *name, const QRect &geometry) {
     label->setGeometry(geometry);
     label->setBackground(Qt::white);
     label->setBordered(true);
-    label->setPointSize(24, true);
+    label->setPointSize(22, true);
     label->setAlignment(Qt::AlignCenter);
     label->setCursor(Qt::PointingHandCursor);
     return label;
