@@ -97,6 +97,12 @@ void CountingTest::openingAtEveryRange() {
         QVERIFY(onlyGreen(form, 2));
         QCOMPARE(form.focusWidget(), form.okay());
     }
+    const QStringList captions{" - E", " - Z", " - H", " - T", " + E", " + Z",
+                               " + H", " + T", "- ?",  "+ ?",  "OKAY", "ENDE"};
+    const QStringList names{"Befehl3", "Befehl4",  "Befehl5",  "Befehl6",  "Befehl7", "Befehl8",
+                            "Befehl9", "Befehl10", "Befehl11", "Befehl12", "Befehl2", "Befehl1"};
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(control<QPushButton>(&Screens::get<Form12>(), names[i])->text(), captions[i]);
 }
 
 void CountingTest::rowsForEveryStepButtonAndRange_data() {

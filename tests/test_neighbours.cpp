@@ -49,6 +49,7 @@ private slots:
     void placesAllowedByRange();
     void kindDrawnWithEqualChance();
 
+    void controlsBeforeTheFirstTask();
     void taskOnTheScreen_data();
     void taskOnTheScreen();
     void refusedPlaceDoesNothing();
@@ -118,6 +119,18 @@ Form9 &NeighboursTest::open(TestProgram &program, int range, int shown, Art art)
     Random::script({fuerZahl(shown, range), fuerArt(art)});
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl9")), Qt::LeftButton);
     return Screens::get<Form9>();
+}
+
+void NeighboursTest::controlsBeforeTheFirstTask() {
+    TestProgram program;
+    Form9 &form = Screens::get<Form9>();
+    QCOMPARE(text("Bezeichnung3"), QStringLiteral("Vorgänger"));
+    QCOMPARE(text("Bezeichnung4"), QStringLiteral("Nachfolger"));
+    QCOMPARE(text("Bezeichnung5"), QStringLiteral("E"));
+    const QStringList names{"Befehl3", "Befehl4", "Befehl5", "Befehl6", "Befehl2", "Befehl1"};
+    const QStringList captions{"E", "Z", "H", "T", "OKAY", "ENDE"};
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(control<QPushButton>(&form, names[i])->text(), captions[i]);
 }
 
 void NeighboursTest::taskOnTheScreen_data() {
