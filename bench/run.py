@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""Benchmarks of ZUB-Zahlen; prints medians and ratios. Not a test: no goal fails the run.
+
+Start-up: wall time from process start until the menu's first paint has been
+handled and the process has ended, and peak memory, beside a bare Qt window
+built by the same project; several runs each, medians and the ratio.
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNS = 21
+
+
+def run_once(exe, cwd, env):
+    start = time.perf_counter()
+    proc = subprocess.Popen([exe], cwd=cwd, env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(proc.pid, 0)
+    elapsed = time.perf_counter() - start
+    if status != 0:
+        sys.exit(f"{exe} failed with status {status}")
+    return elapsed * 1000.0, usage.ru_maxrss / 1024.0  # ms, MB
+
+
+def measure(exe, cwd, env):
+    run_once(exe, cwd, env)  # warm the file cache
+    samples = [run_once(exe, cwd, env) for _ in range(RUNS)]
+    return (statistics.median(s[0] for s in samples),
+            statistics.median(s[1] for s in samples))
+
+
+def startup(build):
+    env = dict(os.environ, QT_QPA_PLATFORM=os.environ.get("QT_QPA_PLATFORM", "offscreen"))
+    with tempfile.TemporaryDirectory() as cwd:
+        with open(os.path.join(cwd, "ZUBZAHL.INI"), "wb") as f:
+            f.write(b" 3 \r\n")  # no missing-file box in the way
+        bare = measure(os.path.join(build, "bench", "bare_window"), cwd, env)
+        prog = measure(os.path.join(build, "bench", "startup_probe"), cwd, env)
+    print(f"start-up ({env['QT_QPA_PLATFORM']}, median of {RUNS} runs)")
+    print(f"  bare Qt window : {bare[0]:7.1f} ms  {bare[1]:6.1f} MB")
+    print(f"  ZUB-Zahlen     : {prog[0]:7.1f} ms  {prog[1]:6.1f} MB")
+    print(f"  ratio          : {prog[0] / bare[0]:7.2f} time  {prog[1] / bare[1]:5.2f} memory"
+          "  (goal: at most 1.25 each)")
+
+
+def main():
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+    startup(build)
+    extra = os.path.join(os.path.dirname(__file__), "more.py")
+    if os.path.exists(extra):
+        subprocess.run([sys.executable, extra, build], check=True)
+
+
+if __name__ == "__main__":
+    main()

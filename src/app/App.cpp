@@ -2,7 +2,6 @@
 
 #include "exercises/relation/Form12.h"
 #include "exercises/relation/Form9.h"
-#include "platform/Dialogs.h"
 #include "shell/Form1.h"
 #include "shell/Screens.h"
 
@@ -45,7 +44,6 @@ int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
     QApplication app(argc, argv);
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     app.setQuitOnLastWindowClosed(false);
-    installGermanTranslations();
     wireScreens();
     Form1 &menu = Screens::get<Form1>();
     FirstPaint watcher(std::move(afterFirstPaint));

@@ -29,6 +29,7 @@ QMessageBox::Icon qtIcon(MsgIcon icon)
 
 MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const QString &title)
 {
+    installGermanTranslations();
     // No parent: a box is never a child of a screen, so no screen's key
     // handler ever sees the keys typed into it.
     QMessageBox box(qtIcon(icon), title, prompt);
@@ -51,6 +52,7 @@ MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const 
 
 QString inputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
+    installGermanTranslations();
     QInputDialog dialog;
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);

@@ -17,5 +17,6 @@ MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const 
 // A modal input box; returns "" when cancelled.
 QString inputBox(const QString &prompt, const QString &title, const QString &defaultText = {});
 
-// Loads Qt's own German texts ("Ja", "Nein", "Abbrechen") once.
+// Loads Qt's own German texts ("Ja", "Nein", "Abbrechen") once; the boxes
+// above do it on first use, so start-up does not wait for it.
 void installGermanTranslations();
