@@ -6,7 +6,9 @@
 #include "exercises/quantity/Form7.h"
 #include "exercises/quantity/Form8.h"
 #include "exercises/relation/Form10.h"
+#include "exercises/relation/Form12.h"
 #include "exercises/relation/Form13.h"
+#include "exercises/relation/Form9.h"
 #include "numbers/Form2.h"
 #include "numbers/Form3.h"
 #include "reward/memo.h"
@@ -49,7 +51,9 @@ void wireScreens()
         {QStringLiteral("Befehl6"), [] { return &Screens::get<Form6>(); }, false},
         {QStringLiteral("Befehl7"), [] { return &Screens::get<Form7>(); }, false},
         {QStringLiteral("Befehl8"), [] { return &Screens::get<Form8>(); }, false},
+        {QStringLiteral("Befehl9"), [] { return &Screens::get<Form9>(); }, false},
         {QStringLiteral("Befehl10"), [] { return &Screens::get<Form10>(); }, false},
+        {QStringLiteral("Befehl11"), [] { return &Screens::get<Form12>(); }, false},
         {QStringLiteral("Befehl14"), [] { return &Screens::get<Form13>(); }, false},
     });
     menu.setRewardScreen([] { return &Screens::get<memo>(); });

@@ -1,0 +1,307 @@
+// The counting screen driven from the menu: step buttons, the conflict box,
+// whole rows typed up and down, colours and the one count per row.
+#include "ModalBoxes.h"
+#include "Program.h"
+
+#include "exercises/relation/Form12.h"
+#include "platform/Label.h"
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+const QColor red(255, 0, 0);
+const QColor green(0, 255, 0);
+
+int positionOf(int range) {
+    const int ranges[] = {20, 100, 1000, 10000, 100000, 1000000};
+    return int(std::find(std::begin(ranges), std::end(ranges), range) - ranges) + 1;
+}
+
+// The largest step whose row of five still fits into the range.
+int largestFittingStep(int range) {
+    return range == 20 ? 4 : range / 4 - 1;
+}
+
+QString stepText(Form12 &form) {
+    return form.schrittLabel()->text();
+}
+
+QStringList boxTexts(Form12 &form) {
+    QStringList texts;
+    for (int i = 1; i <= 5; ++i)
+        texts << form.box(i)->text();
+    return texts;
+}
+
+// Fails unless exactly the given box is green and the others red.
+bool onlyGreen(Form12 &form, int green_) {
+    for (int i = 1; i <= 5; ++i) {
+        const QColor c = form.box(i)->palette().color(QPalette::Window);
+        if (!form.box(i)->autoFillBackground() || c != (i == green_ ? green : red))
+            return false;
+    }
+    return true;
+}
+
+void typeAndEnter(Form12 &form, const QString &digits) {
+    QTest::keyClicks(form.okay(), digits);
+    QTest::keyClick(form.okay(), Qt::Key_Return);
+}
+
+} // namespace
+
+class CountingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+
+    void openingAtEveryRange();
+    void rowsForEveryStepButtonAndRange_data();
+    void rowsForEveryStepButtonAndRange();
+    void startDrawnAgainOnTheScreen();
+    void wrongBoxKeepsItsText();
+    void keysOnTheAnswerBox();
+    void clickOnTheStepBuildsANewRow();
+    void stepHeldBetweenVisits();
+
+private:
+    Form12 &open(TestProgram &program, int range);
+};
+
+Form12 &CountingTest::open(TestProgram &program, int range) {
+    program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
+    Form1 &menu = program.start();
+    Random::seed(11);
+    QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl11")), Qt::LeftButton);
+    return Screens::get<Form12>();
+}
+
+void CountingTest::openingAtEveryRange() {
+    for (int range : {20, 100, 1000, 10000, 100000, 1000000}) {
+        TestProgram program;
+        ModalBoxes boxes;
+        Form12 &form = open(program, range);
+        QVERIFY(boxes.seen.isEmpty()); // no range limit for counting
+        QCOMPARE(MODUL1::Zahlenraum, range);
+        QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis %1").arg(range));
+        QCOMPARE(stepText(form), QStringLiteral("+ 1"));
+        QCOMPARE(MODUL1::Merker, QStringLiteral("2"));
+        QCOMPARE(MODUL1::Zahl, form.box(1)->text().toDouble() + 1);
+        QVERIFY(onlyGreen(form, 2));
+        QCOMPARE(form.focusWidget(), form.okay());
+    }
+    const QStringList captions{" - E", " - Z", " - H", " - T", " + E", " + Z",
+                               " + H", " + T", "- ?",  "+ ?",  "OKAY", "ENDE"};
+    const QStringList names{"Befehl3", "Befehl4",  "Befehl5",  "Befehl6",  "Befehl7", "Befehl8",
+                            "Befehl9", "Befehl10", "Befehl11", "Befehl12", "Befehl2", "Befehl1"};
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(control<QPushButton>(&Screens::get<Form12>(), names[i])->text(), captions[i]);
+}
+
+void CountingTest::rowsForEveryStepButtonAndRange_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<double>("randomStep"); // the fraction for "- ?" and "+ ?"
+    QTest::addColumn<QString>("chosen");
+
+    struct Fixed {
+        const char *button;
+        const char *text;
+    };
+    const Fixed fixed[] = {{"Befehl3", "- 1"},    {"Befehl4", "- 10"},   {"Befehl5", "- 100"},
+                           {"Befehl6", "- 1000"}, {"Befehl7", "+ 1"},    {"Befehl8", "+ 10"},
+                           {"Befehl9", "+ 100"},  {"Befehl10", "+ 1000"}};
+    for (int range : {20, 100, 1000, 10000, 100000, 1000000}) {
+        for (const Fixed &f : fixed)
+            QTest::addRow("%d %s", range, f.text)
+                << range << QString::fromLatin1(f.button) << -1.0 << QString::fromLatin1(f.text);
+        for (int r : {1, 4, 5, 10}) {
+            const double fraction = (r - 0.5) / 10;
+            QTest::addRow("%d - ?%d", range, r)
+                << range << "Befehl11" << fraction << QStringLiteral("- %1").arg(r);
+            QTest::addRow("%d + ?%d", range, r)
+                << range << "Befehl12" << fraction << QStringLiteral("+ %1").arg(r);
+        }
+    }
+}
+
+void CountingTest::rowsForEveryStepButtonAndRange() {
+    QFETCH(int, range);
+    QFETCH(QString, button);
+    QFETCH(double, randomStep);
+    QFETCH(QString, chosen);
+    TestProgram program;
+    Form12 &form = open(program, range);
+
+    const int chosenWidth = chosen.mid(2).toInt();
+    // At range 20 the steps 5 to 10 once hung the program; now they conflict.
+    const bool conflict = chosenWidth > largestFittingStep(range);
+    ModalBoxes boxes(conflict ? QStringList{"OK"} : QStringList{});
+    if (randomStep >= 0)
+        Random::script({randomStep});
+    QTest::mouseClick(control<QPushButton>(&form, button), Qt::LeftButton);
+
+    if (conflict) {
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(boxes.last().title, QStringLiteral("Zahlenkonflikt"));
+        QCOMPARE(boxes.last().text, QStringLiteral("Auswahl passt nicht\rzu dem Zahlenraum!\r"));
+        QCOMPARE(boxes.last().icon, QMessageBox::NoIcon);
+        QCOMPARE(boxes.last().buttons, QStringList{"OK"});
+        QCOMPARE(stepText(form), QStringLiteral("+ 1"));
+    } else {
+        QVERIFY(boxes.seen.isEmpty());
+        QCOMPARE(stepText(form), chosen);
+    }
+
+    const bool up = stepText(form).startsWith(QLatin1Char('+'));
+    const int step = stepText(form).mid(2).toInt();
+    const int startBox = up ? 1 : 5;
+    const int start = form.box(startBox)->text().toInt();
+    QStringList expectedBoxes(5);
+    expectedBoxes[startBox - 1] = QString::number(start);
+    QCOMPARE(boxTexts(form), expectedBoxes);
+    const int last = up ? start + 4 * step : start - 4 * step;
+    QVERIFY(start >= 1 && start <= range && last >= 1 && last <= range);
+
+    // The child fills the row box by box; the green mark walks along.
+    for (int k = 1; k <= 4; ++k) {
+        const int box = up ? 1 + k : 5 - k;
+        QCOMPARE(MODUL1::Merker, QString::number(box));
+        QVERIFY(onlyGreen(form, box));
+        const QString number = QString::number(up ? start + k * step : start - k * step);
+        expectedBoxes[box - 1] = number;
+        if (k == 4)
+            boxes.answer({"OK"});
+        typeAndEnter(form, number);
+        if (k < 4) {
+            QCOMPARE(boxTexts(form), expectedBoxes); // the typed numbers stay
+            QCOMPARE(boxes.seen.size(), conflict ? 1 : 0);
+        }
+    }
+    // Only the completed row counts, once.
+    QCOMPARE(boxes.seen.size(), conflict ? 2 : 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
+    QCOMPARE(Screens::get<Form1>().counterLabel()->text(), QStringLiteral(" 1"));
+    QCOMPARE(boxes.unexpected, 0);
+
+    // A new row with the same step.
+    QCOMPARE(stepText(form),
+             up ? QStringLiteral("+ %1").arg(step) : QStringLiteral("- %1").arg(step));
+    QVERIFY(!form.box(startBox)->text().isEmpty());
+    QCOMPARE(boxTexts(form).join(QString()), form.box(startBox)->text());
+    QVERIFY(onlyGreen(form, up ? 2 : 4));
+}
+
+void CountingTest::startDrawnAgainOnTheScreen() {
+    TestProgram program;
+    ModalBoxes boxes;
+    Form12 &form = open(program, 100);
+    Random::script({0.705, 0.305});
+    QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl8")), Qt::LeftButton);
+    QCOMPARE(boxTexts(form), (QStringList{"31", "", "", "", ""}));
+    QCOMPARE(MODUL1::Zahl, 41.0);
+
+    Random::script({0.395, 0.405});
+    QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl4")), Qt::LeftButton);
+    QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "41"}));
+    QCOMPARE(MODUL1::Zahl, 31.0);
+    QCOMPARE(MODUL1::Merker, QStringLiteral("4"));
+    QCOMPARE(Random::scriptLeft(), 0);
+    QVERIFY(boxes.seen.isEmpty());
+}
+
+void CountingTest::wrongBoxKeepsItsText() {
+    TestProgram program;
+    Form12 &form = open(program, 100);
+    Random::script({0.095}); // start 10, step "+ 1"
+    QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl7")), Qt::LeftButton);
+    ModalBoxes boxes({"OK", "OK"});
+    typeAndEnter(form, QStringLiteral("011"));
+    QTest::keyClick(form.okay(), Qt::Key_Return);
+    QCOMPARE(boxes.seen.size(), 2);
+    QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+    QCOMPARE(form.box(2)->text(), QStringLiteral("011"));
+    QCOMPARE(MODUL1::Merker, QStringLiteral("2"));
+    QVERIFY(onlyGreen(form, 2));
+
+    // Corrected with Backspace, the box is right and the mark moves on.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(form.okay(), Qt::Key_Backspace);
+    typeAndEnter(form, QStringLiteral("11"));
+    QCOMPARE(boxes.seen.size(), 2);
+    QCOMPARE(MODUL1::Merker, QStringLiteral("3"));
+    QVERIFY(onlyGreen(form, 3));
+}
+
+void CountingTest::keysOnTheAnswerBox() {
+    TestProgram program;
+    ModalBoxes boxes;
+    Form12 &form = open(program, 1000);
+    QTest::keyClick(form.okay(), Qt::Key_Backspace);
+    QCOMPARE(form.box(2)->text(), QString());
+    QTest::keyClick(form.okay(), Qt::Key_5, Qt::KeypadModifier);
+    QTest::keyClick(form.okay(), Qt::Key_X);
+    QCOMPARE(form.box(2)->text(), QString());
+    QTest::keyClick(form.okay(), Qt::Key_5, Qt::ShiftModifier);
+    QTest::keyClicks(form.okay(), QStringLiteral("12"));
+    QTest::keyClick(form.okay(), Qt::Key_Backspace);
+    QCOMPARE(form.box(2)->text(), QStringLiteral("51"));
+    QCOMPARE(form.box(3)->text(), QString());
+    QVERIFY(boxes.seen.isEmpty());
+}
+
+void CountingTest::clickOnTheStepBuildsANewRow() {
+    TestProgram program;
+    ModalBoxes boxes;
+    Form12 &form = open(program, 10000);
+    Random::script({0.40005}); // "- 1000" starts at 4001 at the lowest
+    QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl6")), Qt::LeftButton);
+    QCOMPARE(form.box(5)->text(), QStringLiteral("4001"));
+    QTest::keyClicks(form.okay(), QStringLiteral("3001"));
+    Random::script({0.9999});
+    QTest::mouseClick(form.schrittLabel(), Qt::LeftButton);
+    QCOMPARE(stepText(form), QStringLiteral("- 1000"));
+    QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "10000"}));
+    QCOMPARE(MODUL1::Zahl, 9000.0);
+    QVERIFY(onlyGreen(form, 4));
+    QVERIFY(boxes.seen.isEmpty());
+}
+
+void CountingTest::stepHeldBetweenVisits() {
+    TestProgram program;
+    ModalBoxes boxes; // an unexpected box is answered, not waited for
+    Form12 &form = open(program, 1000);
+    QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl4")), Qt::LeftButton);
+    QTest::mouseClick(form.ende(), Qt::LeftButton);
+    QVERIFY(!form.isVisible());
+    Form1 &menu = Screens::get<Form1>();
+    QVERIFY(menu.isVisible());
+    QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl11")), Qt::LeftButton);
+    QCOMPARE(stepText(form), QStringLiteral("- 10"));
+    QCOMPARE(MODUL1::Merker, QStringLiteral("4"));
+
+    // A smaller range later turns the held step into a conflict on the next visit.
+    QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl5")), Qt::LeftButton);
+    QCOMPARE(stepText(form), QStringLiteral("- 100"));
+    QTest::mouseClick(form.ende(), Qt::LeftButton);
+    menu.rangeBar()->setValue(2); // 100
+    boxes.answer({"OK"});
+    QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl11")), Qt::LeftButton);
+    QCOMPARE(titles(boxes.seen), QStringList{"Zahlenkonflikt"});
+    QCOMPARE(boxes.unexpected, 0);
+    QCOMPARE(stepText(form), QStringLiteral("+ 1"));
+    QVERIFY(onlyGreen(form, 2));
+}
+
+QTEST_MAIN(CountingTest)
+#include "test_counting.moc"
