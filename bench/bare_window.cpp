@@ -6,8 +6,7 @@
 
 namespace {
 class QuitOnPaint : public QObject {
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint)
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return QObject::eventFilter(watched, event);
@@ -15,8 +14,7 @@ class QuitOnPaint : public QObject {
 };
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QWidget window;
     QLabel label(QStringLiteral("ZUB-Zahlen"), &window);

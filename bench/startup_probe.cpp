@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-int main(int argc, char **argv)
-{
-    return runProgram(argc, argv, [] { QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); });
+int main(int argc, char **argv) {
+    return runProgram(argc, argv,
+                      [] { QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); });
 }

@@ -21,8 +21,7 @@ namespace {
 // A typing screen: the answer is typed into Bezeichnung2, the task is "42".
 class TypingScreen : public ExerciseScreen {
 public:
-    TypingScreen() : ExerciseScreen(QStringLiteral("FormTest"), Keys::EnterAndDigits)
-    {
+    TypingScreen() : ExerciseScreen(QStringLiteral("FormTest"), Keys::EnterAndDigits) {
         setFixedSize(400, 300);
         task = new Label(QStringLiteral("Bezeichnung1"), this);
         task->setGeometry(10, 10, 100, 30);
@@ -33,14 +32,12 @@ public:
         setTypedField(field);
         setNewTaskLabel(task);
     }
-    void neueAufgabe() override
-    {
+    void neueAufgabe() override {
         ++tasks;
         MODUL1::ZahlText = QStringLiteral("42");
         task->setText(QStringLiteral("Aufgabe %1").arg(tasks));
     }
-    void pruefe() override
-    {
+    void pruefe() override {
         ++checks;
         if (field->text() == MODUL1::ZahlText) {
             MODUL1::MeldeRichtig();
@@ -83,18 +80,16 @@ private:
     TypingScreen *open(TestProgram &program, bool limit = false);
 };
 
-TypingScreen *FrameTest::open(TestProgram &program, bool limit)
-{
+TypingScreen *FrameTest::open(TestProgram &program, bool limit) {
     program.writeSettings("1");
     Form1 &menu = program.start();
-    menu.setExercises({{QStringLiteral("Befehl3"), [] { return &Screens::get<TypingScreen>(); },
-                        limit}});
+    menu.setExercises(
+        {{QStringLiteral("Befehl3"), [] { return &Screens::get<TypingScreen>(); }, limit}});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     return &Screens::get<TypingScreen>();
 }
 
-void FrameTest::openingFromTheMenu()
-{
+void FrameTest::openingFromTheMenu() {
     TestProgram program;
     TypingScreen *screen = open(program);
     QVERIFY(screen->isVisible());
@@ -106,13 +101,12 @@ void FrameTest::openingFromTheMenu()
     QCOMPARE(screen->tasks, 1);
 }
 
-void FrameTest::rangeLimitOnOpening()
-{
+void FrameTest::rangeLimitOnOpening() {
     TestProgram program;
     program.writeSettings("5");
     Form1 &menu = program.start();
-    menu.setExercises({{QStringLiteral("Befehl4"), [] { return &Screens::get<TypingScreen>(); },
-                        true}});
+    menu.setExercises(
+        {{QStringLiteral("Befehl4"), [] { return &Screens::get<TypingScreen>(); }, true}});
     QString captionDuringBox;
     ModalBoxes boxes({"OK"});
     boxes.onBox = [&](const SeenBox &) {
@@ -131,8 +125,7 @@ void FrameTest::rangeLimitOnOpening()
     QCOMPARE(Screens::get<TypingScreen>().tasks, 1);
 }
 
-void FrameTest::typingDigitsAndBackspace()
-{
+void FrameTest::typingDigitsAndBackspace() {
     TestProgram program;
     TypingScreen *s = open(program);
     QTest::keyClick(s->okay(), Qt::Key_Backspace); // empty stays empty, no message
@@ -147,8 +140,7 @@ void FrameTest::typingDigitsAndBackspace()
     QCOMPARE(s->field->text(), QStringLiteral("124"));
 }
 
-void FrameTest::keypadAndShiftedDigits()
-{
+void FrameTest::keypadAndShiftedDigits() {
     TestProgram program;
     TypingScreen *s = open(program);
     QTest::keyClick(s->okay(), Qt::Key_7, Qt::KeypadModifier);
@@ -162,8 +154,7 @@ void FrameTest::keypadAndShiftedDigits()
     QCOMPARE(s->field->text(), QStringLiteral("1"));
 }
 
-void FrameTest::enterRunsTheCheckOnceWhereverTheFocusIs()
-{
+void FrameTest::enterRunsTheCheckOnceWhereverTheFocusIs() {
     TestProgram program;
     TypingScreen *s = open(program);
     ModalBoxes boxes({"OK", "OK", "OK"});
@@ -181,8 +172,7 @@ void FrameTest::enterRunsTheCheckOnceWhereverTheFocusIs()
     QVERIFY(s->isVisible());
 }
 
-void FrameTest::endeAndCloseBoxReturnToTheMenu()
-{
+void FrameTest::endeAndCloseBoxReturnToTheMenu() {
     TestProgram program;
     TypingScreen *s = open(program);
     QTest::mouseClick(s->ende(), Qt::LeftButton);
@@ -196,8 +186,7 @@ void FrameTest::endeAndCloseBoxReturnToTheMenu()
     QVERIFY(!program.ended);
 }
 
-void FrameTest::newTaskOnLabelClick()
-{
+void FrameTest::newTaskOnLabelClick() {
     TestProgram program;
     TypingScreen *s = open(program);
     QTest::keyClick(s->okay(), Qt::Key_5);
@@ -208,8 +197,7 @@ void FrameTest::newTaskOnLabelClick()
     QCOMPARE(s->windowTitle(), title);
 }
 
-void FrameTest::placedOnlyAtFirstShowing()
-{
+void FrameTest::placedOnlyAtFirstShowing() {
     TestProgram program;
     TypingScreen *s = open(program);
     const QRect d = s->screen()->geometry();
@@ -222,8 +210,7 @@ void FrameTest::placedOnlyAtFirstShowing()
     QCOMPARE(menu.pos(), QPoint((d.width() - menu.width()) / 2, (d.height() - menu.height()) / 2));
 }
 
-void FrameTest::infoScreenBesideTheMenu()
-{
+void FrameTest::infoScreenBesideTheMenu() {
     TestProgram program;
     program.writeSettings("1");
     Form1 &menu = program.start();
@@ -256,13 +243,12 @@ void FrameTest::infoScreenBesideTheMenu()
     QVERIFY(menu.isVisible());
 }
 
-void FrameTest::infoScreenWhileAnExerciseIsOpen()
-{
+void FrameTest::infoScreenWhileAnExerciseIsOpen() {
     TestProgram program;
     program.writeSettings("1");
     Form1 &menu = program.start();
-    menu.setExercises({{QStringLiteral("Befehl3"), [] { return &Screens::get<TypingScreen>(); },
-                        false}});
+    menu.setExercises(
+        {{QStringLiteral("Befehl3"), [] { return &Screens::get<TypingScreen>(); }, false}});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl12"), Qt::LeftButton);
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     ZUBLABEL &info = Screens::get<ZUBLABEL>();

@@ -39,8 +39,7 @@ private slots:
     void wrongAnswerKeepsTheCount();
 };
 
-void MenuTest::startPosition_data()
-{
+void MenuTest::startPosition_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("position");
     QTest::addColumn<bool>("message");
@@ -56,8 +55,7 @@ void MenuTest::startPosition_data()
     QTest::addRow("binary") << QByteArray("\x00\x01\xfe\xff", 4) << 1 << true;
 }
 
-void MenuTest::startPosition()
-{
+void MenuTest::startPosition() {
     QFETCH(QByteArray, file);
     QFETCH(int, position);
     QFETCH(bool, message);
@@ -75,8 +73,7 @@ void MenuTest::startPosition()
     QCOMPARE(menu.windowTitle(), QStringLiteral("ZUB-Zahlen"));
 }
 
-void MenuTest::missingFileBoxComesBeforeTheMenu()
-{
+void MenuTest::missingFileBoxComesBeforeTheMenu() {
     TestProgram program;
     ModalBoxes boxes({"OK"});
     bool menuVisibleDuringBox = true;
@@ -95,16 +92,14 @@ void MenuTest::missingFileBoxComesBeforeTheMenu()
     QVERIFY(!QFile::exists(program.settingsPath())); // created only by "Ende"
 }
 
-void MenuTest::unreadableSettings_data()
-{
+void MenuTest::unreadableSettings_data() {
     QTest::addColumn<QString>("kind");
     QTest::addRow("directory") << "directory";
     QTest::addRow("no read permission") << "unreadable";
     QTest::addRow("many megabytes") << "huge";
 }
 
-void MenuTest::unreadableSettings()
-{
+void MenuTest::unreadableSettings() {
     QFETCH(QString, kind);
     TestProgram program;
     if (kind == "directory") {
@@ -124,8 +119,7 @@ void MenuTest::unreadableSettings()
     QCOMPARE(MODUL1::Zahlenraum, 20);
 }
 
-void MenuTest::rangeCaptionFollowsTheBar()
-{
+void MenuTest::rangeCaptionFollowsTheBar() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
     Form1 &menu = program.start();
@@ -141,8 +135,7 @@ void MenuTest::rangeCaptionFollowsTheBar()
     QCOMPARE(program.readSettings(), QByteArray(" 1 \r\n")); // moving never writes
 }
 
-void MenuTest::endeWritesFiveBytes()
-{
+void MenuTest::endeWritesFiveBytes() {
     TestProgram program;
     program.writeSettings("1");
     Form1 &menu = program.start();
@@ -161,8 +154,7 @@ void MenuTest::endeWritesFiveBytes()
     QCOMPARE(program.readSettings().toHex(), QByteArray("2033200d0a"));
 }
 
-void MenuTest::endeAnsweredNoTouchesNothing()
-{
+void MenuTest::endeAnsweredNoTouchesNothing() {
     TestProgram program;
     program.writeSettings("2");
     Form1 &menu = program.start();
@@ -175,8 +167,7 @@ void MenuTest::endeAnsweredNoTouchesNothing()
     QCOMPARE(program.readSettings(), QByteArray("2"));
 }
 
-void MenuTest::endeReportsAFileThatCannotBeWritten()
-{
+void MenuTest::endeReportsAFileThatCannotBeWritten() {
     TestProgram program;
     QVERIFY(QDir().mkdir("ZUBZAHL.INI")); // nothing can replace a directory
     ModalBoxes boxes({"OK", "Ja", "OK"});
@@ -185,13 +176,13 @@ void MenuTest::endeReportsAFileThatCannotBeWritten()
     QCOMPARE(boxes.seen.size(), 3);
     const SeenBox &box = boxes.seen[2];
     QCOMPARE(box.title, QStringLiteral("ZUBZAHL"));
-    QCOMPARE(box.text, QStringLiteral("Die Datei 'ZUBZAHL.INI' konnte nicht gespeichert werden!\r"));
+    QCOMPARE(box.text,
+             QStringLiteral("Die Datei 'ZUBZAHL.INI' konnte nicht gespeichert werden!\r"));
     QCOMPARE(box.buttons, QStringList{"OK"});
     QVERIFY(program.ended); // the program ends as usual
 }
 
-void MenuTest::closeBoxAsksLikeEnde()
-{
+void MenuTest::closeBoxAsksLikeEnde() {
     TestProgram program;
     program.writeSettings("2");
     Form1 &menu = program.start();
@@ -208,8 +199,7 @@ void MenuTest::closeBoxAsksLikeEnde()
     QCOMPARE(program.readSettings(), QByteArray(" 2 \r\n"));
 }
 
-void MenuTest::druckPrompt_data()
-{
+void MenuTest::druckPrompt_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("opens");
     QTest::addRow("20") << "=20" << true;
@@ -221,8 +211,7 @@ void MenuTest::druckPrompt_data()
     QTest::addRow("21") << "=21" << false;
 }
 
-void MenuTest::druckPrompt()
-{
+void MenuTest::druckPrompt() {
     QFETCH(QString, answer);
     QFETCH(bool, opens);
     TestProgram program;
@@ -241,8 +230,7 @@ void MenuTest::druckPrompt()
     QCOMPARE(menu.isVisible(), !opens);
 }
 
-void MenuTest::exerciseButtonsWithoutScreenDoNothing()
-{
+void MenuTest::exerciseButtonsWithoutScreenDoNothing() {
     TestProgram program;
     program.writeSettings("1");
     Form1 &menu = program.start();
@@ -254,8 +242,7 @@ void MenuTest::exerciseButtonsWithoutScreenDoNothing()
     }
 }
 
-void MenuTest::neueZahlCoversTheRange()
-{
+void MenuTest::neueZahlCoversTheRange() {
     TestProgram program;
     MODUL1::Zahlenraum = 20;
     Random::seed(11);
@@ -277,8 +264,7 @@ void MenuTest::neueZahlCoversTheRange()
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("1000000"));
 }
 
-void MenuTest::correctAnswersAndReward()
-{
+void MenuTest::correctAnswersAndReward() {
     TestProgram program;
     program.writeSettings("1");
     Form1 &menu = program.start();
@@ -302,7 +288,8 @@ void MenuTest::correctAnswersAndReward()
     ModalBoxes boxes({"OK", "OK", "OK", "OK"});
     MODUL1::MeldeRichtig();
     QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe 20/20", "Belohnung"}));
-    QCOMPARE(boxes.seen[1].text, QStringLiteral("Du kriegst eine Spielrunde!\rHole sie im Hauptmenü ab!\r"));
+    QCOMPARE(boxes.seen[1].text,
+             QStringLiteral("Du kriegst eine Spielrunde!\rHole sie im Hauptmenü ab!\r"));
     QCOMPARE(boxes.seen[1].icon, QMessageBox::NoIcon);
     QVERIFY(menu.rewardButton()->isEnabled());
     MODUL1::MeldeRichtig();
@@ -311,8 +298,7 @@ void MenuTest::correctAnswersAndReward()
     QCOMPARE(boxes.unexpected, 0);
 }
 
-void MenuTest::belohnungTakesTwentyOff()
-{
+void MenuTest::belohnungTakesTwentyOff() {
     TestProgram program;
     program.writeSettings("1");
     Form1 &menu = program.start();
@@ -336,8 +322,7 @@ void MenuTest::belohnungTakesTwentyOff()
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
 }
 
-void MenuTest::wrongAnswerKeepsTheCount()
-{
+void MenuTest::wrongAnswerKeepsTheCount() {
     TestProgram program;
     program.writeSettings("1");
     Form1 &menu = program.start();

@@ -24,8 +24,7 @@ namespace {
 class FirstPaint : public QObject {
 public:
     explicit FirstPaint(std::function<void()> then) : then_(std::move(then)) {}
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint && then_) {
             auto then = std::move(then_);
             then_ = nullptr;
@@ -40,8 +39,7 @@ private:
 
 } // namespace
 
-void wireScreens()
-{
+void wireScreens() {
     Form1 &menu = Screens::get<Form1>();
     menu.setExercises({
         {QStringLiteral("Befehl2"), [] { return &Screens::get<Form3>(); }, false},
@@ -59,8 +57,7 @@ void wireScreens()
     menu.setRewardScreen([] { return &Screens::get<memo>(); });
 }
 
-int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint)
-{
+int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication app(argc, argv);
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     app.setQuitOnLastWindowClosed(false);

@@ -10,8 +10,7 @@
 
 namespace {
 
-QMessageBox::Icon qtIcon(MsgIcon icon)
-{
+QMessageBox::Icon qtIcon(MsgIcon icon) {
     switch (icon) {
     case MsgIcon::Critical:
         return QMessageBox::Critical;
@@ -27,8 +26,7 @@ QMessageBox::Icon qtIcon(MsgIcon icon)
 
 } // namespace
 
-MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const QString &title)
-{
+MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const QString &title) {
     installGermanTranslations();
     // No parent: a box is never a child of a screen, so no screen's key
     // handler ever sees the keys typed into it.
@@ -50,8 +48,7 @@ MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const 
     return clicked == box.button(QMessageBox::Yes) ? MsgResult::Yes : MsgResult::No;
 }
 
-QString inputBox(const QString &prompt, const QString &title, const QString &defaultText)
-{
+QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) {
     installGermanTranslations();
     QInputDialog dialog;
     dialog.setWindowTitle(title);
@@ -63,8 +60,7 @@ QString inputBox(const QString &prompt, const QString &title, const QString &def
     return dialog.textValue();
 }
 
-void installGermanTranslations()
-{
+void installGermanTranslations() {
     static bool done = false;
     if (done)
         return;

@@ -7,8 +7,7 @@ namespace {
 // The digit that the physical key stands for, or -1. The scan code tells the
 // main-row digit keys apart from shifted symbols and from the keypad; events
 // without a scan code (synthesised ones) fall back to the key itself.
-int mainRowDigit(const QKeyEvent &event)
-{
+int mainRowDigit(const QKeyEvent &event) {
 #if defined(Q_OS_WIN)
     const quint32 vk = event.nativeVirtualKey();
     if (vk >= 0x30 && vk <= 0x39)
@@ -27,8 +26,7 @@ int mainRowDigit(const QKeyEvent &event)
 
 } // namespace
 
-int formKeyCode(const QKeyEvent &event)
-{
+int formKeyCode(const QKeyEvent &event) {
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
     switch (event.key()) {
     case Qt::Key_Backspace:

@@ -17,4 +17,6 @@ constexpr int Other = 0;
 // the digits of the numeric keypad never give 48 .. 57.
 int formKeyCode(const QKeyEvent &event);
 
-inline bool isMainDigit(int code) { return code >= KeyCode::Digit0 && code <= KeyCode::Digit9; }
+inline bool isMainDigit(int code) {
+    return code >= KeyCode::Digit0 && code <= KeyCode::Digit9;
+}

@@ -8,42 +8,36 @@
 #include <QPainter>
 
 Label::Label(const QString &name, QWidget *parent, const QString &caption)
-    : QLabel(caption, parent)
-{
+    : QLabel(caption, parent) {
     setObjectName(name);
     setTextFormat(Qt::PlainText);
 }
 
-void Label::setBackground(const QColor &colour)
-{
+void Label::setBackground(const QColor &colour) {
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
     setAutoFillBackground(true);
 }
 
-void Label::setForeground(const QColor &colour)
-{
+void Label::setForeground(const QColor &colour) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, colour);
     setPalette(p);
 }
 
-void Label::setPointSize(qreal points, bool bold)
-{
+void Label::setPointSize(qreal points, bool bold) {
     QFont f = font();
     f.setPointSizeF(points);
     f.setBold(bold);
     setFont(f);
 }
 
-void Label::setBordered(bool bordered)
-{
+void Label::setBordered(bool bordered) {
     setFrameStyle(bordered ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
 }
 
-void Label::mousePressEvent(QMouseEvent *event)
-{
+void Label::mousePressEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton)
         return QLabel::mousePressEvent(event);
     if (dragSource_) {
@@ -53,18 +47,17 @@ void Label::mousePressEvent(QMouseEvent *event)
     pressed_ = true;
 }
 
-void Label::mouseReleaseEvent(QMouseEvent *event)
-{
+void Label::mouseReleaseEvent(QMouseEvent *event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
-    if (event->button() == Qt::LeftButton && wasPressed && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && wasPressed &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
     else
         QLabel::mouseReleaseEvent(event);
 }
 
-void Label::startDrag()
-{
+void Label::startDrag() {
     auto *mime = new QMimeData;
     mime->setData(mimeType, text().toUtf8());
     mime->setText(text());
@@ -84,24 +77,21 @@ void Label::startDrag()
     drag->exec(Qt::CopyAction);
 }
 
-void Label::dragEnterEvent(QDragEnterEvent *event)
-{
+void Label::dragEnterEvent(QDragEnterEvent *event) {
     if (event->mimeData()->hasFormat(mimeType))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
-void Label::dragMoveEvent(QDragMoveEvent *event)
-{
+void Label::dragMoveEvent(QDragMoveEvent *event) {
     if (event->mimeData()->hasFormat(mimeType))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
-void Label::dropEvent(QDropEvent *event)
-{
+void Label::dropEvent(QDropEvent *event) {
     if (!event->mimeData()->hasFormat(mimeType)) {
         event->ignore();
         return;

@@ -3,12 +3,15 @@
 #include <cmath>
 #include <limits>
 
-QString Str(qint64 n) { return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n); }
+QString Str(qint64 n) {
+    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+}
 
-QString digitsOf(qint64 n) { return QString::number(n); }
+QString digitsOf(qint64 n) {
+    return QString::number(n);
+}
 
-double Val(const QString &text)
-{
+double Val(const QString &text) {
     // Collect the numeric prefix without blanks, then let the C library read it.
     QByteArray number;
     int i = 0;
@@ -56,8 +59,7 @@ double Val(const QString &text)
     return ok && std::isfinite(value) ? value : 0;
 }
 
-qint64 roundHalfEven(double value)
-{
+qint64 roundHalfEven(double value) {
     constexpr double limit = 9.0e18;
     if (!std::isfinite(value))
         return 0;
@@ -68,8 +70,7 @@ qint64 roundHalfEven(double value)
     return qint64(std::nearbyint(value)); // default rounding mode: to nearest, ties to even
 }
 
-int intVal(const QString &text)
-{
+int intVal(const QString &text) {
     const qint64 v = roundHalfEven(Val(text));
     if (v > std::numeric_limits<int>::max())
         return std::numeric_limits<int>::max();

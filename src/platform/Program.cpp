@@ -5,8 +5,7 @@
 #include <QCoreApplication>
 
 namespace {
-std::function<void()> &handler()
-{
+std::function<void()> &handler() {
     static std::function<void()> h;
     return h;
 }
@@ -14,8 +13,7 @@ std::function<void()> &handler()
 
 namespace Program {
 
-void end()
-{
+void end() {
     if (handler()) {
         handler()();
         return;
@@ -24,6 +22,8 @@ void end()
     QCoreApplication::exit(0);
 }
 
-void setEndHandler(std::function<void()> h) { handler() = std::move(h); }
+void setEndHandler(std::function<void()> h) {
+    handler() = std::move(h);
+}
 
 } // namespace Program

@@ -7,14 +7,12 @@
 
 namespace {
 
-QRandomGenerator &generator()
-{
+QRandomGenerator &generator() {
     static QRandomGenerator gen(1u);
     return gen;
 }
 
-QList<double> &scripted()
-{
+QList<double> &scripted() {
     static QList<double> list;
     return list;
 }
@@ -23,29 +21,32 @@ QList<double> &scripted()
 
 namespace Random {
 
-double fraction()
-{
+double fraction() {
     if (!scripted().isEmpty())
         return scripted().takeFirst();
     return generator().generateDouble();
 }
 
-int draw(int n) { return int(std::floor(fraction() * n)) + 1; }
+int draw(int n) {
+    return int(std::floor(fraction() * n)) + 1;
+}
 
-void seedFromTimeOfDay()
-{
+void seedFromTimeOfDay() {
     // Milliseconds since midnight, like the seconds-with-fractions of the design.
     seed(quint32(QTime::currentTime().msecsSinceStartOfDay()));
 }
 
-void seed(quint32 value)
-{
+void seed(quint32 value) {
     generator().seed(value);
     scripted().clear();
 }
 
-void script(const QList<double> &fractions) { scripted() = fractions; }
+void script(const QList<double> &fractions) {
+    scripted() = fractions;
+}
 
-qsizetype scriptLeft() { return scripted().size(); }
+qsizetype scriptLeft() {
+    return scripted().size();
+}
 
 } // namespace Random

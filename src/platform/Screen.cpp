@@ -11,66 +11,59 @@
 namespace {
 bool endingProgram = false;
 
-QRect displayGeometry(const QWidget *w)
-{
+QRect displayGeometry(const QWidget *w) {
     const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 } // namespace
 
-Screen::Screen(const QString &name, const QString &caption, QWidget *parent) : QWidget(parent)
-{
+Screen::Screen(const QString &name, const QString &caption, QWidget *parent) : QWidget(parent) {
     setObjectName(name);
     setWindowTitle(caption);
 }
 
-void Screen::display()
-{
+void Screen::display() {
     ensureLoaded();
     show();
     raise();
     activateWindow();
 }
 
-void Screen::closeAllForEnd()
-{
+void Screen::closeAllForEnd() {
     endingProgram = true;
     for (QWidget *w : QApplication::topLevelWidgets())
         w->hide();
 }
 
-bool Screen::keyDown(int) { return false; }
+bool Screen::keyDown(int) {
+    return false;
+}
 
-void Screen::setBackground(const QColor &colour)
-{
+void Screen::setBackground(const QColor &colour) {
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
     setAutoFillBackground(true);
 }
 
-QPushButton *Screen::addButton(const QString &name, const QString &caption, const QRect &geometry)
-{
+QPushButton *Screen::addButton(const QString &name, const QString &caption, const QRect &geometry) {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setGeometry(geometry);
     return button;
 }
 
-void Screen::placeCentred()
-{
+void Screen::placeCentred() {
     const QRect d = displayGeometry(this);
     move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
 }
 
-void Screen::placeUpperQuarter()
-{
+void Screen::placeUpperQuarter() {
     const QRect d = displayGeometry(this);
     move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 4);
 }
 
-void Screen::ensureLoaded()
-{
+void Screen::ensureLoaded() {
     if (!loaded_) {
         loaded_ = true;
         load();
@@ -78,21 +71,18 @@ void Screen::ensureLoaded()
     watchChildren();
 }
 
-void Screen::watchChildren()
-{
+void Screen::watchChildren() {
     // Installing twice is harmless: Qt keeps one entry per filter.
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
 }
 
-void Screen::showEvent(QShowEvent *event)
-{
+void Screen::showEvent(QShowEvent *event) {
     ensureLoaded();
     QWidget::showEvent(event);
 }
 
-void Screen::closeEvent(QCloseEvent *event)
-{
+void Screen::closeEvent(QCloseEvent *event) {
     if (endingProgram) {
         event->accept();
         return;
@@ -101,14 +91,12 @@ void Screen::closeEvent(QCloseEvent *event)
     closeBox();
 }
 
-void Screen::keyPressEvent(QKeyEvent *event)
-{
+void Screen::keyPressEvent(QKeyEvent *event) {
     if (!(keyPreview_ && keyDown(formKeyCode(*event))))
         QWidget::keyPressEvent(event);
 }
 
-bool Screen::eventFilter(QObject *watched, QEvent *event)
-{
+bool Screen::eventFilter(QObject *watched, QEvent *event) {
     if (keyPreview_ && event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         auto *key = static_cast<QKeyEvent *>(event);

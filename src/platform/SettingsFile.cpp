@@ -14,8 +14,7 @@ constexpr qint64 maxBytesRead = 4096;
 
 namespace SettingsFile {
 
-std::optional<int> readFirstNumber(const QString &path)
-{
+std::optional<int> readFirstNumber(const QString &path) {
     if (QFileInfo(path).isDir())
         return std::nullopt;
     QFile file(path); // closed again whatever happens below
@@ -42,8 +41,7 @@ std::optional<int> readFirstNumber(const QString &path)
     return int(roundHalfEven(value));
 }
 
-bool writeNumber(const QString &path, int value)
-{
+bool writeNumber(const QString &path, int value) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

@@ -8,8 +8,7 @@
 #include <QPushButton>
 
 ExerciseScreen::ExerciseScreen(const QString &name, Keys keys)
-    : Screen(name, QStringLiteral("ZUB-Zahlen")), keys_(keys)
-{
+    : Screen(name, QStringLiteral("ZUB-Zahlen")), keys_(keys) {
     ende_ = addButton(QStringLiteral("Befehl1"), QStringLiteral("ENDE"), QRect(0, 0, 80, 30));
     okay_ = addButton(QStringLiteral("Befehl2"), QStringLiteral("OKAY"), QRect(0, 0, 80, 30));
     connect(ende_, &QPushButton::clicked, this, &ExerciseScreen::leave);
@@ -17,25 +16,21 @@ ExerciseScreen::ExerciseScreen(const QString &name, Keys keys)
     setKeyPreview(keys != Keys::None);
 }
 
-void ExerciseScreen::leave()
-{
+void ExerciseScreen::leave() {
     hide();
     Screens::get<Form1>().display();
 }
 
-void ExerciseScreen::setNewTaskLabel(Label *label)
-{
+void ExerciseScreen::setNewTaskLabel(Label *label) {
     connect(label, &Label::clicked, this, [this] { neueAufgabe(); });
 }
 
-void ExerciseScreen::load()
-{
+void ExerciseScreen::load() {
     if (placedOnLoad_)
         placeUpperQuarter();
 }
 
-void ExerciseScreen::typeInto(QLabel *field, int code)
-{
+void ExerciseScreen::typeInto(QLabel *field, int code) {
     if (code == KeyCode::Backspace) {
         QString text = field->text();
         text.chop(1);
@@ -45,8 +40,7 @@ void ExerciseScreen::typeInto(QLabel *field, int code)
     }
 }
 
-bool ExerciseScreen::keyDown(int code)
-{
+bool ExerciseScreen::keyDown(int code) {
     if (keys_ == Keys::None || keys_ == Keys::Own)
         return false;
     if (code == KeyCode::Enter) {

@@ -22,16 +22,14 @@ namespace {
 constexpr int buttonWidth = 1215;
 constexpr int buttonHeight = 495;
 
-int rangeAt(int position)
-{
+int rangeAt(int position) {
     static const int ranges[] = {20, 100, 1000, 10000, 100000, 1000000};
     return ranges[position - 1];
 }
 
 } // namespace
 
-Form1::Form1() : Screen(QStringLiteral("Form1"), QStringLiteral("ZUB-Zahlen"))
-{
+Form1::Form1() : Screen(QStringLiteral("Form1"), QStringLiteral("ZUB-Zahlen")) {
     setFixedSize(tw(6900), tw(6000));
 
     counter_ = new QLabel(this);
@@ -104,8 +102,7 @@ Form1::Form1() : Screen(QStringLiteral("Form1"), QStringLiteral("ZUB-Zahlen"))
     connect(reward15_, &QPushButton::clicked, this, &Form1::belohnung);
 }
 
-void Form1::load()
-{
+void Form1::load() {
     placeCentred();
     Random::seedFromTimeOfDay();
     MODUL1::Zahlenraum = 20;
@@ -113,8 +110,7 @@ void Form1::load()
     rangeChanged();
 }
 
-void Form1::ladeZahlenraum()
-{
+void Form1::ladeZahlenraum() {
     const std::optional<int> position = SettingsFile::readFirstNumber(settingsPath());
     if (!position || *position < 1 || *position > 6) {
         msgBox(QStringLiteral("Die Datei 'ZUBZAHL.INI' fehlt!\r"), MsgIcon::None, MsgButtons::Ok,
@@ -124,16 +120,14 @@ void Form1::ladeZahlenraum()
     range_->setValue(*position);
 }
 
-void Form1::rangeChanged()
-{
+void Form1::rangeChanged() {
     const int position = range_->value();
     if (position >= 1 && position <= 6)
         MODUL1::Zahlenraum = rangeAt(position);
     rangeCaption_->setText(QStringLiteral("Zahlen bis") + Str(MODUL1::Zahlenraum));
 }
 
-void Form1::openExercise(const QString &button)
-{
+void Form1::openExercise(const QString &button) {
     const auto entry = std::find_if(exercises_.cbegin(), exercises_.cend(),
                                     [&](const Exercise &e) { return e.button == button; });
     if (entry == exercises_.cend())
@@ -152,8 +146,7 @@ void Form1::openExercise(const QString &button)
     screen->neueAufgabe();
 }
 
-void Form1::ende()
-{
+void Form1::ende() {
     if (msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"), MsgIcon::Question,
                MsgButtons::YesNo, QStringLiteral("ZUB-Zahlen")) == MsgResult::No)
         return;
@@ -163,8 +156,7 @@ void Form1::ende()
     Program::end();
 }
 
-void Form1::druck()
-{
+void Form1::druck() {
     const QString typed =
         inputBox(QStringLiteral("Passwort eingeben:"), QStringLiteral("Drucken"), QString());
     if (Val(typed) != MODUL1::Zahlenraum || !worksheet_)
@@ -173,8 +165,7 @@ void Form1::druck()
     worksheet_()->display();
 }
 
-void Form1::belohnung()
-{
+void Form1::belohnung() {
     MODUL1::LiesPunkte();
     if (MODUL1::Punkte > 19)
         MODUL1::Punkte -= 20;
@@ -186,4 +177,6 @@ void Form1::belohnung()
     reward_()->display();
 }
 
-void Form1::info() { Screens::get<ZUBLABEL>().display(); }
+void Form1::info() {
+    Screens::get<ZUBLABEL>().display();
+}

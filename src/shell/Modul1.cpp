@@ -20,8 +20,7 @@ int Punkte = 0;
 QString Merker;
 std::array<int, 11> Zahlenfeld{};
 
-void NeueZahl()
-{
+void NeueZahl() {
     switch (Zahlenraum) {
     case 20:
     case 100:
@@ -37,18 +36,20 @@ void NeueZahl()
     ZahlText = digitsOf(qint64(Zahl));
 }
 
-void MeldeFehler()
-{
+void MeldeFehler() {
     msgBox(QStringLiteral("Fehler, bitte nochmals!\r"), MsgIcon::Critical, MsgButtons::Ok,
            QStringLiteral("Zahleingabe"));
 }
 
-void LiesPunkte() { Punkte = intVal(Screens::get<Form1>().counterLabel()->text()); }
+void LiesPunkte() {
+    Punkte = intVal(Screens::get<Form1>().counterLabel()->text());
+}
 
-void SchreibePunkte() { Screens::get<Form1>().counterLabel()->setText(Str(Punkte)); }
+void SchreibePunkte() {
+    Screens::get<Form1>().counterLabel()->setText(Str(Punkte));
+}
 
-void MeldeRichtig()
-{
+void MeldeRichtig() {
     LiesPunkte();
     Punkte += 1;
     SchreibePunkte();
@@ -57,8 +58,7 @@ void MeldeRichtig()
     PruefeBelohnung();
 }
 
-void PruefeBelohnung()
-{
+void PruefeBelohnung() {
     LiesPunkte();
     if (Punkte >= 20) {
         Screens::get<Form1>().rewardButton()->setEnabled(true);

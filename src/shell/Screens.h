@@ -8,8 +8,7 @@
 // what its controls show.
 namespace Screens {
 
-template <class T> T &get()
-{
+template <class T> T &get() {
     static QPointer<T> instance;
     if (!instance)
         instance = new T;

@@ -13,8 +13,7 @@ namespace {
 const QColor navy(0, 0, 128);
 
 Label *titleLetter(QWidget *parent, const char *name, const QString &text, const QColor &colour,
-                   const QRect &geometry)
-{
+                   const QRect &geometry) {
     auto *label = new Label(QString::fromLatin1(name), parent, text);
     label->setBackground(navy);
     label->setForeground(colour);
@@ -24,8 +23,7 @@ Label *titleLetter(QWidget *parent, const char *name, const QString &text, const
 }
 
 // A small 16-colour picture: three coloured digit blocks on navy.
-QPixmap iconPicture()
-{
+QPixmap iconPicture() {
     QPixmap pixmap(32, 32);
     pixmap.fill(navy);
     QPainter p(&pixmap);
@@ -46,8 +44,7 @@ QPixmap iconPicture()
 
 } // namespace
 
-ZUBLABEL::ZUBLABEL() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Programm-Info"))
-{
+ZUBLABEL::ZUBLABEL() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Programm-Info")) {
     setFixedSize(tw(6600), tw(4200));
     setBackground(QColor(0, 255, 255));
 
@@ -96,20 +93,17 @@ ZUBLABEL::ZUBLABEL() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Progra
     connect(picture, &Label::clicked, this, &ZUBLABEL::okay);
 }
 
-QString ZUBLABEL::noticeText()
-{
+QString ZUBLABEL::noticeText() {
     return QStringLiteral("Dieses Programm darf kostenlos weitergegeben, aber nicht verkauft "
                           "werden. Alle Rechte bleiben beim Herausgeber.");
 }
 
-QString ZUBLABEL::authorText()
-{
+QString ZUBLABEL::authorText() {
     return QStringLiteral("ZUB-Zahlen, Ausgabe 2026, vom ZUB-Team\r\n"
                           "E-Mail: siehe Begleitheft des Programms");
 }
 
-void ZUBLABEL::showEvent(QShowEvent *event)
-{
+void ZUBLABEL::showEvent(QShowEvent *event) {
     // The texts and the place are set again at every showing, so the screen
     // always comes back where it belongs.
     notice_->setText(noticeText());
@@ -118,8 +112,7 @@ void ZUBLABEL::showEvent(QShowEvent *event)
     Screen::showEvent(event);
 }
 
-void ZUBLABEL::okay()
-{
+void ZUBLABEL::okay() {
     hide();
     // The menu comes to the front only when it is on the screen: an exercise
     // opened meanwhile keeps the menu hidden.

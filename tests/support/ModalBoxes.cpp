@@ -8,17 +8,17 @@
 #include <QPushButton>
 #include <QTest>
 
-ModalBoxes::ModalBoxes(QStringList answers) : answers_(std::move(answers))
-{
+ModalBoxes::ModalBoxes(QStringList answers) : answers_(std::move(answers)) {
     timer_.setInterval(5);
     connect(&timer_, &QTimer::timeout, this, &ModalBoxes::poll);
     timer_.start();
 }
 
-ModalBoxes::~ModalBoxes() { timer_.stop(); }
+ModalBoxes::~ModalBoxes() {
+    timer_.stop();
+}
 
-void ModalBoxes::poll()
-{
+void ModalBoxes::poll() {
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;
@@ -73,8 +73,7 @@ void ModalBoxes::poll()
     timer_.start();
 }
 
-QStringList titles(const QList<SeenBox> &boxes)
-{
+QStringList titles(const QList<SeenBox> &boxes) {
     QStringList list;
     for (const SeenBox &b : boxes)
         list << b.title;

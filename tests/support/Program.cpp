@@ -17,8 +17,7 @@ QtMessageHandler previousHandler = nullptr;
 
 // The offscreen platform reports every raise() and size hint it cannot
 // honour; that noise would hide the warnings that matter.
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message) {
     if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
     if (previousHandler)
@@ -26,15 +25,13 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 }
 } // namespace
 
-void initTestApplication()
-{
+void initTestApplication() {
     previousHandler = qInstallMessageHandler(quietHandler);
     qApp->setQuitOnLastWindowClosed(false);
     installGermanTranslations();
 }
 
-TestProgram::TestProgram() : previousDir_(QDir::currentPath())
-{
+TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
     QDir::setCurrent(dir_.path());
     MODUL1::Zahlenraum = 20;
@@ -46,31 +43,29 @@ TestProgram::TestProgram() : previousDir_(QDir::currentPath())
     Program::setEndHandler([this] { ended = true; });
 }
 
-TestProgram::~TestProgram()
-{
+TestProgram::~TestProgram() {
     Program::setEndHandler(nullptr);
     qDeleteAll(QApplication::topLevelWidgets());
     QDir::setCurrent(previousDir_);
     Random::seed(1);
 }
 
-QString TestProgram::settingsPath() const { return dir_.filePath(QStringLiteral("ZUBZAHL.INI")); }
+QString TestProgram::settingsPath() const {
+    return dir_.filePath(QStringLiteral("ZUBZAHL.INI"));
+}
 
-void TestProgram::writeSettings(const QByteArray &bytes)
-{
+void TestProgram::writeSettings(const QByteArray &bytes) {
     QFile f(settingsPath());
     f.open(QIODevice::WriteOnly);
     f.write(bytes);
 }
 
-QByteArray TestProgram::readSettings() const
-{
+QByteArray TestProgram::readSettings() const {
     QFile f(settingsPath());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-Form1 &TestProgram::start()
-{
+Form1 &TestProgram::start() {
     wireScreens();
     Form1 &menu = Screens::get<Form1>();
     menu.display();
