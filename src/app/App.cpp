@@ -14,6 +14,7 @@
 #include "reward/memo.h"
 #include "shell/Form1.h"
 #include "shell/Screens.h"
+#include "worksheets/Form11.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -54,6 +55,7 @@ void wireScreens() {
         {QStringLiteral("Befehl11"), [] { return &Screens::get<Form12>(); }, false},
         {QStringLiteral("Befehl14"), [] { return &Screens::get<Form13>(); }, false},
     });
+    menu.setWorksheetScreen([] { return &Screens::get<Form11>(); });
     menu.setRewardScreen([] { return &Screens::get<memo>(); });
 }
 

@@ -1,0 +1,117 @@
+#include "WorksheetPrinting.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextLayout>
+
+namespace WorksheetPrinting {
+
+namespace {
+
+// The text's own lines; the line break after the last line opens no new one.
+QStringList textLines(const QString &text) {
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = plain.split(QLatin1Char('\n'));
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// One text line broken into pieces that fit the width, at blanks where
+// possible and anywhere in a word that is wider than the page by itself.
+QStringList wrapped(const QString &line, qreal width, QPrinter &printer) {
+    QTextLayout layout(line, printFont(), &printer);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList pieces;
+    layout.beginLayout();
+    for (QTextLine piece = layout.createLine(); piece.isValid(); piece = layout.createLine()) {
+        piece.setLineWidth(width);
+        pieces << line.mid(piece.textStart(), piece.textLength());
+    }
+    layout.endLayout();
+    if (pieces.isEmpty())
+        pieces << QString(); // an empty line still takes its place on paper
+    return pieces;
+}
+
+// Margins as small as the printer allows: the page's top-left corner, or the
+// nearest point a real printer can reach.
+void useWholePrintableArea(QPrinter &printer) {
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+}
+
+} // namespace
+
+QFont printFont() {
+    return QFont(QStringLiteral("Arial"), 18);
+}
+
+QList<QStringList> pages(const QString &text, QPrinter &printer) {
+    useWholePrintableArea(printer);
+    const QFontMetricsF metrics(printFont(), &printer);
+    const qreal pageHeight = printer.height();
+    QList<QStringList> sheet{QStringList()};
+    qreal y = 0;
+    for (const QString &line : textLines(text)) {
+        for (const QString &piece : wrapped(line, printer.width(), printer)) {
+            if (y > 0 && y + metrics.height() > pageHeight) {
+                sheet << QStringList();
+                y = 0;
+            }
+            sheet.last() << piece;
+            y += metrics.lineSpacing();
+        }
+    }
+    return sheet;
+}
+
+bool print(const QString &text, QPrinter &printer) {
+    printer.setDocName(QStringLiteral("Arbeitsblatt"));
+    const QList<QStringList> sheet = pages(text, printer);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    painter.setFont(printFont());
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(printFont(), &printer);
+    bool ok = true;
+    for (qsizetype page = 0; page < sheet.size() && ok; ++page) {
+        if (page > 0 && !printer.newPage()) {
+            ok = false;
+            break;
+        }
+        qreal top = 0;
+        for (const QString &line : sheet[page]) {
+            painter.drawText(QPointF(0, top + metrics.ascent()), line);
+            top += metrics.lineSpacing();
+        }
+    }
+    ok = painter.end() && ok;
+    return ok && printer.printerState() != QPrinter::Error;
+}
+
+std::unique_ptr<QPrinter> systemPrinter() {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        info = QPrinterInfo::availablePrinters().value(0);
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
+
+} // namespace WorksheetPrinting

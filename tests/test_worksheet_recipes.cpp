@@ -1,0 +1,274 @@
+// The worksheet lines, type by type, against scripted random fractions; the
+// three types that borrow an exercise's task routine through the real
+// (hidden) exercise screens.
+#include "Program.h"
+
+#include "exercises/quantity/Form7.h"
+#include "exercises/relation/Form13.h"
+#include "numbers/Form2.h"
+#include "platform/Label.h"
+#include "platform/NumberText.h"
+#include "platform/Random.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+#include "worksheets/WorksheetRecipes.h"
+#include "worksheets/WorksheetTasks.h"
+
+#include <QTest>
+
+using namespace WorksheetRecipes;
+
+namespace {
+
+// The fraction that makes Random::draw(range) give n.
+double drawing(int n, int range) {
+    return (n - 0.5) / range;
+}
+
+// The fraction that makes Int(r * 10) give count.
+double count(int c) {
+    return (c + 0.5) / 10;
+}
+
+QString underscores(int n) {
+    return QString(n, QLatin1Char('_'));
+}
+
+const QString crlf = QStringLiteral("\r\n");
+
+} // namespace
+
+class WorksheetRecipesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+    void init() { Random::seed(1); }
+
+    void typesInListOrder();
+    void numberedLines_data();
+    void numberedLines();
+    void pictures_data();
+    void pictures();
+    void picturesWithoutAnySymbolDrawAgain();
+    void picturesLettersFollowTheRange_data();
+    void picturesLettersFollowTheRange();
+    void countingStartsInsideTheRange_data();
+    void countingStartsInsideTheRange();
+    void fixedLines();
+    void wordsTaskReadsTheWordsScreen();
+    void familyTaskReadsTheNumberField();
+    void orderingTaskReadsTheOrderingScreen();
+    void unknownTypeAppendsNothing();
+};
+
+void WorksheetRecipesTest::typesInListOrder() {
+    const QStringList expected = {QStringLiteral("<  =  >"),
+                                  "Ordnen",
+                                  "Ziffern",
+                                  QStringLiteral("Wörter"),
+                                  "Bilder",
+                                  "Mengen",
+                                  "Strahl",
+                                  "Familie",
+                                  "Nachbarn",
+                                  "Zerlegen",
+                                  QStringLiteral("Zählen")};
+    QCOMPARE(WorksheetTasks::types(), expected);
+    QCOMPARE(WorksheetTasks::types().at(WorksheetTasks::wordsIndex), QStringLiteral("Wörter"));
+}
+
+// Lines built from task numbers: the type, the range, the numbers drawn, the text.
+void WorksheetRecipesTest::numberedLines_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<QString>("expected");
+
+    QTest::addRow("comparison") << QStringLiteral("<  =  >") << 100 << QList<int>{5, 57, 100, 1, 42}
+                                << QStringLiteral(" 5 ___ 57 ___ 100 ___ 1 ___ 42\r\n");
+    QTest::addRow("digits") << "Ziffern" << 1000 << QList<int>{345}
+                            << QStringLiteral(" 345 = ") + underscores(30) + crlf;
+    QTest::addRow("digits top of range") << "Ziffern" << 1000000 << QList<int>{1000000}
+                                         << QStringLiteral(" 1000000 = ") + underscores(30) + crlf;
+    QTest::addRow("quantities 57")
+        << "Mengen" << 100 << QList<int>{57}
+        << QStringLiteral("57 = ") + QStringList(12, QStringLiteral("__")).join('+') + crlf;
+    QTest::addRow("quantities 100")
+        << "Mengen" << 100 << QList<int>{100} << QStringLiteral("100 = __\r\n");
+    QTest::addRow("quantities 9999")
+        << "Mengen" << 10000 << QList<int>{9999}
+        << QStringLiteral("9999 = ") + QStringList(36, QStringLiteral("__")).join('+') + crlf;
+    QTest::addRow("neighbours one digit")
+        << "Nachbarn" << 20 << QList<int>{7} << QStringLiteral("__  7  __\r\n");
+    QTest::addRow("neighbours three digits")
+        << "Nachbarn" << 1000 << QList<int>{345} << QStringLiteral("______  345  ______\r\n");
+    QTest::addRow("decomposition 357")
+        << "Zerlegen" << 1000 << QList<int>{357} << QStringLiteral("357 = ____+___+__\r\n");
+    QTest::addRow("decomposition one digit")
+        << "Zerlegen" << 20 << QList<int>{5} << QStringLiteral("5 = __\r\n");
+    QTest::addRow("decomposition 10000") << "Zerlegen" << 10000 << QList<int>{10000}
+                                         << QStringLiteral("10000 = ______+_____+____+___+__\r\n");
+    QTest::addRow("counting range 1000")
+        << QStringLiteral("Zählen") << 1000 << QList<int>{345}
+        << QStringLiteral(" 345") + QStringLiteral("  _____").repeated(6) + crlf;
+}
+
+void WorksheetRecipesTest::numberedLines() {
+    QFETCH(QString, type);
+    QFETCH(int, range);
+    QFETCH(QList<int>, numbers);
+    QFETCH(QString, expected);
+    MODUL1::Zahlenraum = range;
+    QList<double> fractions;
+    for (int n : numbers)
+        fractions << drawing(n, range);
+    Random::script(fractions);
+    QCOMPARE(WorksheetTasks::taskText(type), expected);
+    QCOMPARE(Random::scriptLeft(), 0);
+}
+
+void WorksheetRecipesTest::pictures_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QList<int>>("counts"); // in the order they are drawn
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("range 20") << 20 << QList<int>{3, 2} << QStringLiteral("Z+Z+Z+E+E");
+    QTest::addRow("range 100, tens only") << 100 << QList<int>{2, 0} << QStringLiteral("Z+Z");
+    QTest::addRow("range 1000") << 1000 << QList<int>{1, 0, 4} << QStringLiteral("H+E+E+E+E");
+    QTest::addRow("range 10000") << 10000 << QList<int>{9, 0, 1, 0}
+                                 << QStringLiteral("T+T+T+T+T+T+T+T+T+Z");
+    QTest::addRow("range 1000000, one of each")
+        << 1000000 << QList<int>{1, 1, 1, 1} << QStringLiteral("T+H+Z+E");
+}
+
+void WorksheetRecipesTest::pictures() {
+    QFETCH(int, range);
+    QFETCH(QList<int>, counts);
+    QFETCH(QString, expected);
+    MODUL1::Zahlenraum = range;
+    QList<double> fractions;
+    for (int c : counts)
+        fractions << count(c);
+    Random::script(fractions);
+    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Bilder")),
+             QStringLiteral("________ = ") + expected + crlf);
+    QCOMPARE(Random::scriptLeft(), 0);
+}
+
+void WorksheetRecipesTest::picturesWithoutAnySymbolDrawAgain() {
+    // All counts 0 twice, then one unit: the line shows that one symbol.
+    Random::script({count(0), count(0), count(0), count(0), count(0), count(1)});
+    QCOMPARE(picturesLine(100), QStringLiteral("________ = E\r\n"));
+    QCOMPARE(Random::scriptLeft(), 0);
+
+    Random::script(
+        {count(0), count(0), count(0), count(0), count(0), count(0), count(2), count(0)});
+    QCOMPARE(pictureSymbols(10000), QStringLiteral("Z+Z+"));
+}
+
+void WorksheetRecipesTest::picturesLettersFollowTheRange_data() {
+    QTest::addColumn<int>("range");
+    QTest::addColumn<QString>("letters");
+    QTest::addRow("20") << 20 << "ZE";
+    QTest::addRow("100") << 100 << "ZE";
+    QTest::addRow("1000") << 1000 << "HZE";
+    QTest::addRow("10000") << 10000 << "THZE";
+    QTest::addRow("1000000") << 1000000 << "THZE";
+}
+
+void WorksheetRecipesTest::picturesLettersFollowTheRange() {
+    QFETCH(int, range);
+    QFETCH(QString, letters);
+    QSet<QChar> seen;
+    for (int press = 0; press < 400; ++press) {
+        const QString symbols = pictureSymbols(range);
+        QVERIFY(symbols.endsWith(QLatin1Char('+')));
+        for (QChar c : symbols)
+            if (c != QLatin1Char('+'))
+                seen.insert(c);
+    }
+    QCOMPARE(seen, QSet<QChar>(letters.begin(), letters.end()));
+}
+
+void WorksheetRecipesTest::countingStartsInsideTheRange_data() {
+    QTest::addColumn<int>("range");
+    QTest::addRow("20") << 20;
+    QTest::addRow("100") << 100;
+    QTest::addRow("1000000") << 1000000;
+}
+
+void WorksheetRecipesTest::countingStartsInsideTheRange() {
+    QFETCH(int, range);
+    // Scripted: too small, too large, then a fitting start.
+    const int start = range == 20 ? 10 : 51;
+    Random::script({drawing(3, range), drawing(range, range), drawing(start, range)});
+    const QString gap = QStringLiteral("  ") + underscores(int(QString::number(start).size()) + 2);
+    QCOMPARE(countingLine(range),
+             QLatin1Char(' ') + QString::number(start) + gap.repeated(6) + crlf);
+    QCOMPARE(Random::scriptLeft(), 0);
+
+    for (int press = 0; press < 200; ++press) {
+        const QString line = countingLine(range);
+        const int n = line.section(QLatin1Char(' '), 1, 1).toInt();
+        QVERIFY2(n >= 10 && n <= range - 10, qPrintable(line));
+        if (range == 20)
+            QCOMPARE(n, 10);
+    }
+}
+
+void WorksheetRecipesTest::fixedLines() {
+    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Strahl")),
+             QStringLiteral("|_________________________________________\r\n"
+                            "| ' ' ' ' ^ ' ' ' ' | ' ' ' ' ^ ' ' ' ' | ' ' ' ' ^ ' ' ' ' "
+                            "| ' ' ' ' ^ ' ' ' ' | ' ' ' ' ^ ' ' ' ' |\r\n"));
+    QCOMPARE(wordsLine(QStringLiteral("siebzehn")), QStringLiteral("________ = siebzehn\r\n"));
+    QCOMPARE(orderingLines({"5", "17", "3", "20", "11"}),
+             QStringLiteral("\r\n5,   17,   3,   20,   11:\r\n"
+                            "________ , ________ , ________ , ________ , ________\r\n"));
+    std::array<int, 11> family{0, 341, 351, 301, 391, 311, 371, 381, 321, 361, 331};
+    QCOMPARE(familyLine(family),
+             QStringLiteral(" 341, 351, 301, 391, 311, 371, 381, 321, 361, ______\r\n"));
+}
+
+void WorksheetRecipesTest::wordsTaskReadsTheWordsScreen() {
+    TestProgram program;
+    MODUL1::Zahlenraum = 1000;
+    Random::script({drawing(345, 1000)});
+    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Wörter")),
+             QStringLiteral("________ = dreihundertfünfundvierzig\r\n"));
+    QCOMPARE(Screens::get<Form2>().wordLabel()->objectName(), QStringLiteral("Bezeichnung1"));
+    QVERIFY(!Screens::get<Form2>().isVisible());
+    QCOMPARE(MODUL1::ZahlText, QStringLiteral("345"));
+}
+
+void WorksheetRecipesTest::familyTaskReadsTheNumberField() {
+    TestProgram program;
+    MODUL1::Zahlenraum = 1000;
+    Random::seed(11);
+    const QString line = WorksheetTasks::taskText(QStringLiteral("Familie"));
+    QCOMPARE(line, familyLine(MODUL1::Zahlenfeld));
+    // The tenth member is the one to find: it is not on the sheet.
+    QVERIFY(!line.contains(Str(MODUL1::Zahlenfeld[10]) + QLatin1Char(',')));
+    QCOMPARE(line.count(QLatin1Char(',')), 9);
+    QVERIFY(!Screens::get<Form7>().isVisible());
+}
+
+void WorksheetRecipesTest::orderingTaskReadsTheOrderingScreen() {
+    TestProgram program;
+    MODUL1::Zahlenraum = 100;
+    Random::script(
+        {drawing(40, 100), drawing(7, 100), drawing(93, 100), drawing(12, 100), drawing(65, 100)});
+    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Ordnen")),
+             QStringLiteral("\r\n40,   7,   93,   12,   65:\r\n"
+                            "________ , ________ , ________ , ________ , ________\r\n"));
+    QCOMPARE(Screens::get<Form13>().numberLabel(1)->objectName(), QStringLiteral("Bezeichnung6"));
+    QVERIFY(!Screens::get<Form13>().isVisible());
+}
+
+void WorksheetRecipesTest::unknownTypeAppendsNothing() {
+    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("wörter")), QString());
+    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("< = >")), QString());
+    QCOMPARE(WorksheetTasks::taskText(QString()), QString());
+}
+
+QTEST_MAIN(WorksheetRecipesTest)
+#include "test_worksheet_recipes.moc"
