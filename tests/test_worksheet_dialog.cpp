@@ -1,0 +1,375 @@
+// The worksheet dialog driven through the menu and its real controls:
+// opening, the type list, appending tasks, clearing, copying, the print
+// question and the ways back to the menu.
+#include "ModalBoxes.h"
+#include "Program.h"
+
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+#include "shell/ZUBLABEL.h"
+#include "worksheets/Form11.h"
+#include "worksheets/WorksheetTasks.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// Opens the dialog the way a teacher does: "Druck", then the range as the password.
+Form11 &openWorksheets(Form1 &menu, int range) {
+    ModalBoxes boxes({QStringLiteral("=%1").arg(range)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
+    if (boxes.seen.size() != 1 || boxes.unexpected != 0)
+        qFatal("the password prompt was not answered");
+    return Screens::get<Form11>();
+}
+
+void press(Form11 &dialog, const char *button) {
+    QTest::mouseClick(control<QPushButton>(&dialog, QString::fromLatin1(button)), Qt::LeftButton);
+}
+
+void choose(Form11 &dialog, const QString &type) {
+    QComboBox *list = control<QComboBox>(&dialog, "Kombi1");
+    list->setCurrentIndex(list->findText(type));
+    QCOMPARE(list->currentText(), type);
+}
+
+QString fieldText(Form11 &dialog) {
+    return control<QPlainTextEdit>(&dialog, "Text1")->toPlainText();
+}
+
+// The fraction that makes Random::draw(range) give n.
+double drawing(int n, int range) {
+    return (n - 0.5) / range;
+}
+
+const QString thirty = QString(30, QLatin1Char('_'));
+
+} // namespace
+
+class WorksheetDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+
+    void opensFromTheMenu();
+    void wrongPasswordKeepsTheMenu();
+    void controlsAndList();
+    void eachVisitStartsWithWords();
+    void closeBoxIsAbbruch();
+    void activationFromAnotherWindowSelectsWords();
+    void ownBoxesKeepTheChosenType();
+    void everyTypeAppendsItsTaskText_data();
+    void everyTypeAppendsItsTaskText();
+    void twoDigitsTasksTwoLines();
+    void appendsAfterHandTypedText();
+    void borrowedTasksLeaveTheExercisesHidden();
+    void emptySelectionIsTold();
+    void loeschenEmptiesAtOnce();
+    void kopierenCopiesAndBeeps();
+    void kopierenBeepsAlsoWhenEmpty();
+    void druckenAnsweredNoPrintsNothing();
+};
+
+void WorksheetDialogTest::opensFromTheMenu() {
+    TestProgram program;
+    program.writeSettings(" 2 \r\n");
+    Form1 &menu = program.start();
+    Form11 &dialog = openWorksheets(menu, 100);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(dialog.objectName(), QStringLiteral("Form11"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Arbeitsblatt drucken . . ."));
+    const QRect display = dialog.screen()->geometry();
+    QCOMPARE(dialog.pos(), QPoint(display.x() + (display.width() - dialog.width()) / 2,
+                                  display.y() + (display.height() - dialog.height()) / 2));
+    QCOMPARE(fieldText(dialog), QString());
+}
+
+void WorksheetDialogTest::wrongPasswordKeepsTheMenu() {
+    TestProgram program;
+    program.writeSettings(" 2 \r\n");
+    Form1 &menu = program.start();
+    ModalBoxes boxes({QStringLiteral("=20")});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
+    QVERIFY(menu.isVisible());
+    QVERIFY(!Screens::get<Form11>().isVisible());
+}
+
+void WorksheetDialogTest::controlsAndList() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 20);
+    const QList<QPair<const char *, QString>> buttons = {
+        {"Befehl1", "Abbruch"},
+        {"Befehl5", "Drucken"},
+        {"Befehl2", " Kopieren"},
+        {"Befehl4", QStringLiteral("Löschen")},
+        {"Befehl3", QStringLiteral(" Übung")},
+    };
+    int left = -1;
+    for (const auto &[name, caption] : buttons) {
+        QPushButton *button = control<QPushButton>(&dialog, QString::fromLatin1(name));
+        QCOMPARE(button->text(), caption);
+        QVERIFY2(button->x() > left, name); // one row, left to right
+        left = button->x();
+    }
+    QComboBox *list = control<QComboBox>(&dialog, "Kombi1");
+    QVERIFY(list->x() > left);
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->itemText(i);
+    QCOMPARE(entries, WorksheetTasks::types());
+    QCOMPARE(list->currentIndex(), 3);
+    QCOMPARE(list->currentText(), QStringLiteral("Wörter"));
+
+    QPlainTextEdit *field = control<QPlainTextEdit>(&dialog, "Text1");
+    QVERIFY(!field->isReadOnly());
+    QCOMPARE(field->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(field->font().pointSize(), 12);
+    QVERIFY(field->y() > list->y() + list->height() - 1);
+}
+
+void WorksheetDialogTest::eachVisitStartsWithWords() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form1 &menu = program.start();
+    Form11 &dialog = openWorksheets(menu, 20);
+    choose(dialog, QStringLiteral("Ziffern"));
+    press(dialog, "Befehl3");
+    const QString sheet = fieldText(dialog);
+
+    press(dialog, "Befehl1"); // Abbruch
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(menu.isVisible());
+
+    openWorksheets(menu, 20);
+    QCOMPARE(dialog.typeList()->currentText(), QStringLiteral("Wörter"));
+    QCOMPARE(fieldText(dialog), sheet); // the sheet stays from visit to visit
+}
+
+void WorksheetDialogTest::closeBoxIsAbbruch() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form1 &menu = program.start();
+    Form11 &dialog = openWorksheets(menu, 20);
+    control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Klasse 2b"));
+    choose(dialog, QStringLiteral("Mengen"));
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(menu.isVisible());
+    QCOMPARE(fieldText(dialog), QStringLiteral("Klasse 2b"));
+    QCOMPARE(dialog.typeList()->currentText(), QStringLiteral("Mengen")); // until the next visit
+}
+
+void WorksheetDialogTest::activationFromAnotherWindowSelectsWords() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form1 &menu = program.start();
+    ZUBLABEL &info = Screens::get<ZUBLABEL>();
+    info.display(); // stays beside the menu
+    Form11 &dialog = openWorksheets(menu, 20);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    choose(dialog, QStringLiteral("Strahl"));
+
+    info.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&info));
+    QCOMPARE(dialog.typeList()->currentText(), QStringLiteral("Strahl"));
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(dialog.typeList()->currentText(), QStringLiteral("Wörter"));
+}
+
+void WorksheetDialogTest::ownBoxesKeepTheChosenType() {
+    // A message box of the dialog itself is no new visit: the choice stays.
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 20);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    choose(dialog, QStringLiteral("Zerlegen"));
+    {
+        ModalBoxes boxes({QStringLiteral("Nein")});
+        press(dialog, "Befehl5");
+        QCOMPARE(boxes.seen.size(), 1);
+    }
+    dialog.activateWindow(); // what the window system does when the box is gone
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(dialog.typeList()->currentText(), QStringLiteral("Zerlegen"));
+}
+
+void WorksheetDialogTest::everyTypeAppendsItsTaskText_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("range");
+    for (const QString &type : WorksheetTasks::types())
+        for (int range : {20, 1000, 1000000})
+            QTest::addRow("%s %d", qPrintable(type), range) << type << range;
+}
+
+void WorksheetDialogTest::everyTypeAppendsItsTaskText() {
+    QFETCH(QString, type);
+    QFETCH(int, range);
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 20);
+    MODUL1::Zahlenraum = range;
+    const QString before = QStringLiteral("Arbeitsblatt\r\n");
+    control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Arbeitsblatt\n"));
+    Random::seed(4711);
+    const QString expected = WorksheetTasks::taskText(type);
+    QVERIFY(expected.endsWith(QStringLiteral("\r\n")));
+    Random::seed(4711);
+    choose(dialog, type);
+    press(dialog, "Befehl3");
+    QCOMPARE(dialog.worksheetText(), before + expected);
+}
+
+void WorksheetDialogTest::twoDigitsTasksTwoLines() {
+    TestProgram program;
+    program.writeSettings(" 3 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 1000);
+    choose(dialog, QStringLiteral("Ziffern"));
+    Random::script({drawing(12, 1000), drawing(907, 1000)});
+    press(dialog, "Befehl3");
+    press(dialog, "Befehl3");
+    QCOMPARE(dialog.worksheetText(),
+             QStringLiteral(" 12 = ") + thirty + "\r\n 907 = " + thirty + "\r\n");
+    QCOMPARE(fieldText(dialog), QStringLiteral(" 12 = ") + thirty + "\n 907 = " + thirty + "\n");
+}
+
+void WorksheetDialogTest::appendsAfterHandTypedText() {
+    TestProgram program;
+    program.writeSettings(" 2 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 100);
+    QPlainTextEdit *field = control<QPlainTextEdit>(&dialog, "Text1");
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("Name:"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClicks(field, QStringLiteral("Datum: "));
+    QTest::keyClick(field, Qt::Key_Home); // the caret elsewhere changes nothing
+    choose(dialog, QStringLiteral("Nachbarn"));
+    Random::script({drawing(42, 100), drawing(100, 100)});
+    press(dialog, "Befehl3");
+    press(dialog, "Befehl3");
+    QCOMPARE(dialog.worksheetText(), QStringLiteral("Name:\r\nDatum: ____  42  ____\r\n"
+                                                    "______  100  ______\r\n"));
+}
+
+void WorksheetDialogTest::borrowedTasksLeaveTheExercisesHidden() {
+    TestProgram program;
+    program.writeSettings(" 3 \r\n");
+    Form1 &menu = program.start();
+    Form11 &dialog = openWorksheets(menu, 1000);
+    for (const char *type : {"Wörter", "Familie", "Ordnen"}) {
+        choose(dialog, QString::fromUtf8(type));
+        press(dialog, "Befehl3");
+    }
+    const QStringList lines = dialog.worksheetText().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 6); // one, one, three lines and the end
+    QVERIFY(lines[0].startsWith(QStringLiteral("________ = ")));
+    QCOMPARE(lines[1].count(QLatin1Char(',')), 9);
+    QCOMPARE(lines[2], QString());
+    QCOMPARE(lines[3].count(QStringLiteral(",   ")), 4);
+    const QList<QWidget *> visible = [] {
+        QList<QWidget *> shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                shown << w;
+        return shown;
+    }();
+    QCOMPARE(visible, QList<QWidget *>{&dialog});
+}
+
+void WorksheetDialogTest::emptySelectionIsTold() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 20);
+    control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("bleibt"));
+    dialog.typeList()->setCurrentIndex(-1);
+    ModalBoxes boxes({QStringLiteral("OK")});
+    press(dialog, "Befehl3");
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.last().title, QStringLiteral("Übungsart"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Bitte eine Auswahl treffen!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::NoIcon);
+    QCOMPARE(boxes.last().buttons, QStringList{QStringLiteral("OK")});
+    QCOMPARE(fieldText(dialog), QStringLiteral("bleibt"));
+}
+
+void WorksheetDialogTest::loeschenEmptiesAtOnce() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 20);
+    choose(dialog, QStringLiteral("Strahl"));
+    press(dialog, "Befehl3");
+    QVERIFY(!fieldText(dialog).isEmpty());
+    ModalBoxes boxes;
+    press(dialog, "Befehl4");
+    QCOMPARE(boxes.seen.size(), 0); // no question asked
+    QCOMPARE(fieldText(dialog), QString());
+    QCOMPARE(dialog.typeList()->currentText(), QStringLiteral("Strahl"));
+}
+
+void WorksheetDialogTest::kopierenCopiesAndBeeps() {
+    TestProgram program;
+    program.writeSettings(" 2 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 100);
+    QStringList events;
+    dialog.setBeep(
+        [&] { events << QStringLiteral("beep:") + QGuiApplication::clipboard()->text(); });
+    control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Übungen für Jörg"));
+    choose(dialog, QStringLiteral("Mengen"));
+    Random::script({drawing(21, 100)});
+    press(dialog, "Befehl3");
+    QGuiApplication::clipboard()->setText(QStringLiteral("alt"));
+    press(dialog, "Befehl2");
+    const QString sheet = QStringLiteral("Übungen für Jörg21 = __+__+__\r\n");
+    QCOMPARE(QGuiApplication::clipboard()->text(), sheet);
+    QCOMPARE(events, QStringList{QStringLiteral("beep:") + sheet}); // copied first, then the beep
+    QCOMPARE(dialog.worksheetText(), sheet);
+}
+
+void WorksheetDialogTest::kopierenBeepsAlsoWhenEmpty() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 20);
+    int beeps = 0;
+    dialog.setBeep([&] { ++beeps; });
+    QGuiApplication::clipboard()->setText(QStringLiteral("alt"));
+    press(dialog, "Befehl2");
+    QCOMPARE(beeps, 1);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+}
+
+void WorksheetDialogTest::druckenAnsweredNoPrintsNothing() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start(), 20);
+    int printersAsked = 0;
+    dialog.setPrinterSource([&] {
+        ++printersAsked;
+        return std::unique_ptr<QPrinter>();
+    });
+    control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Blatt"));
+    ModalBoxes boxes({QStringLiteral("Nein")});
+    press(dialog, "Befehl5");
+    QCOMPARE(boxes.seen.size(), 1);
+    const SeenBox &question = boxes.last();
+    QCOMPARE(question.title, QStringLiteral("Drucken"));
+    QCOMPARE(question.text, QStringLiteral("Das Textfeld jetzt ausdrucken?\r "));
+    QCOMPARE(question.icon, QMessageBox::Question);
+    QCOMPARE(question.buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+    QCOMPARE(question.defaultButton, QStringLiteral("Nein"));
+    QCOMPARE(printersAsked, 0);
+    QCOMPARE(fieldText(dialog), QStringLiteral("Blatt"));
+}
+
+QTEST_MAIN(WorksheetDialogTest)
+#include "test_worksheet_dialog.moc"

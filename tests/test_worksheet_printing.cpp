@@ -1,0 +1,311 @@
+// Printing the worksheet: the page painting read back from PDF files (words,
+// order, font, size, pages, nothing cut off), and what happens when there is
+// no printer or the job fails.
+#include "ModalBoxes.h"
+#include "Program.h"
+#include "worksheet_pdf.h"
+
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Modul1.h"
+#include "shell/Screens.h"
+#include "worksheets/Form11.h"
+#include "worksheets/PdfFileDialog.h"
+#include "worksheets/WorksheetPrinting.h"
+#include "worksheets/WorksheetTasks.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+Form11 &openWorksheets(Form1 &menu) {
+    ModalBoxes boxes({QStringLiteral("=%1").arg(MODUL1::Zahlenraum)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
+    return Screens::get<Form11>();
+}
+
+void press(Form11 &dialog, const char *button) {
+    QTest::mouseClick(control<QPushButton>(&dialog, QString::fromLatin1(button)), Qt::LeftButton);
+}
+
+// A sheet of every type, some twice, and two hand-typed lines wider than the page.
+QString mixedSheet() {
+    QString sheet = QStringLiteral("Arbeitsblatt für Klasse 2b\r\n");
+    Random::seed(99);
+    for (int round = 0; round < 2; ++round)
+        for (const QString &type : WorksheetTasks::types())
+            sheet += WorksheetTasks::taskText(type);
+    sheet += QStringLiteral("Rechne ").repeated(40) + QStringLiteral("Ende\r\n");
+    sheet += QString(150, QLatin1Char('_')) + QStringLiteral("\r\n");
+    return sheet + QStringLiteral("Schluss");
+}
+
+QStringList numberedLines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QStringLiteral("Zeile %1 =").arg(i) + QString(20, QLatin1Char('_'));
+    return lines;
+}
+
+// The fixed part of the line pitch of Arial (Liberation Sans): a word box in
+// poppler is ascent plus descent high, 1.117 times the point size.
+constexpr double boxPerPoint = 1.117;
+
+} // namespace
+
+class WorksheetPrintingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init() { QVERIFY(dir_.isValid()); }
+
+    void druckenYesPrintsEveryLineInOrder();
+    void arialEighteenFromTheTopLeft();
+    void longSheetOnAsManyPagesAsNeeded();
+    void emptyFieldPrintsOnePage();
+    void failureOffersPdf_data();
+    void failureOffersPdf();
+    void pdfThatCannotBeWritten();
+    void pdfFileDialog();
+    void pdfFileDialogCancelled();
+
+private:
+    QString path(const QString &name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};
+
+void WorksheetPrintingTest::initTestCase() {
+    initTestApplication();
+    if (!WorksheetPdf::toolsPresent())
+        QSKIP("poppler-utils (pdftotext, pdfinfo, pdffonts, pdftoppm) are not installed");
+}
+
+void WorksheetPrintingTest::druckenYesPrintsEveryLineInOrder() {
+    TestProgram program;
+    program.writeSettings(" 4 \r\n");
+    Form11 &dialog = openWorksheets(program.start());
+    const QString pdf = path(QStringLiteral("yes.pdf"));
+    dialog.setPrinterSource([&] { return WorksheetPrinting::pdfPrinter(pdf); });
+    const QString sheet = mixedSheet();
+    control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(sheet);
+    QCOMPARE(dialog.worksheetText(), sheet);
+
+    ModalBoxes boxes({QStringLiteral("Ja")});
+    press(dialog, "Befehl5");
+    QCOMPARE(titles(boxes.seen), QStringList{QStringLiteral("Drucken")});
+    QVERIFY(QFile::exists(pdf));
+    QCOMPARE(dialog.worksheetText(), sheet);
+
+    // Short lines come back whole and in order (pdftotext drops leading blanks
+    // and runs of blanks).
+    const QStringList printed = WorksheetPdf::lines(pdf);
+    auto measure = WorksheetPrinting::pdfPrinter(path(QStringLiteral("measure.pdf")));
+    const QFontMetricsF metrics(WorksheetPrinting::printFont(), measure.get());
+    qsizetype at = 0;
+    int whole = 0;
+    for (const QString &line : sheet.split(QStringLiteral("\r\n"))) {
+        if (line.trimmed().isEmpty() || metrics.horizontalAdvance(line) > measure->width())
+            continue;
+        ++whole;
+        while (at < printed.size() && printed[at].simplified() != line.simplified())
+            ++at;
+        QVERIFY2(at < printed.size(), qPrintable(QStringLiteral("missing: ") + line));
+    }
+    QVERIFY(whole > 20);
+    // And nothing at all is missing, the wrapped lines included.
+    QCOMPARE(WorksheetPdf::ink(printed.join(QString())), WorksheetPdf::ink(sheet));
+    QVERIFY(WorksheetPdf::noBlankPage(pdf, dir_.path()));
+}
+
+void WorksheetPrintingTest::arialEighteenFromTheTopLeft() {
+    const QString pdf = path(QStringLiteral("font.pdf"));
+    QVERIFY(WorksheetPrinting::print(mixedSheet(), *WorksheetPrinting::pdfPrinter(pdf)));
+    const QStringList fonts = WorksheetPdf::fonts(pdf);
+    QCOMPARE(fonts.size(), 1);
+    QVERIFY2(fonts[0].contains(QStringLiteral("LiberationSans")) ||
+                 fonts[0].contains(QStringLiteral("Arial")),
+             qPrintable(fonts[0]));
+
+    const QList<WorksheetPdf::Word> words = WorksheetPdf::words(pdf);
+    QVERIFY(!words.isEmpty());
+    for (const WorksheetPdf::Word &word : words) {
+        const double points = word.box.height() / boxPerPoint;
+        QVERIFY2(qAbs(points - 18.0) < 0.3, qPrintable(QString::number(points)));
+        // Nothing runs over the edge of the paper.
+        QVERIFY(word.box.left() >= 0 && word.box.right() <= word.pageSize.width() + 0.01);
+        QVERIFY(word.box.top() >= -0.01 && word.box.bottom() <= word.pageSize.height() + 0.01);
+    }
+    // The first line starts in the top-left corner of the page.
+    QVERIFY(words[0].box.left() < 1.0);
+    QVERIFY(qAbs(words[0].box.top()) < 1.0);
+}
+
+void WorksheetPrintingTest::longSheetOnAsManyPagesAsNeeded() {
+    const QStringList lines = numberedLines(130);
+    const QString sheet = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    const QString pdf = path(QStringLiteral("long.pdf"));
+    auto printer = WorksheetPrinting::pdfPrinter(pdf);
+    QVERIFY(WorksheetPrinting::print(sheet, *printer));
+
+    // A4 is 842 points high, a line 18 * 1.15 = 20.7 points: 40 lines a page.
+    QCOMPARE(WorksheetPdf::pageCount(pdf), 4);
+    QCOMPARE(WorksheetPrinting::pages(sheet, *printer).size(), 4);
+    QStringList all;
+    for (int page = 1; page <= 4; ++page) {
+        const QStringList onPage = WorksheetPdf::lines(pdf, page);
+        QCOMPARE(onPage.size(), page < 4 ? 40 : 10);
+        all += onPage;
+    }
+    QCOMPARE(all, lines);
+    QVERIFY(WorksheetPdf::noBlankPage(pdf, dir_.path()));
+}
+
+void WorksheetPrintingTest::emptyFieldPrintsOnePage() {
+    const QString pdf = path(QStringLiteral("empty.pdf"));
+    QVERIFY(WorksheetPrinting::print(QString(), *WorksheetPrinting::pdfPrinter(pdf)));
+    QCOMPARE(WorksheetPdf::pageCount(pdf), 1);
+}
+
+void WorksheetPrintingTest::failureOffersPdf_data() {
+    QTest::addColumn<bool>("printerThere");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("fileChosen");
+    QTest::addColumn<bool>("saved");
+    const QStringList yesYes{"Ja", "OK", "Ja"};
+    QTest::addRow("no printer, saved") << false << yesYes << "blatt.pdf" << true;
+    QTest::addRow("no printer, not wanted")
+        << false << QStringList{"Ja", "OK", "Nein"} << "" << false;
+    QTest::addRow("no printer, dialog cancelled") << false << yesYes << "" << false;
+    QTest::addRow("failed job, saved") << true << yesYes << "blatt.pdf" << true;
+    QTest::addRow("failed job, not wanted")
+        << true << QStringList{"Ja", "OK", "Nein"} << "" << false;
+}
+
+void WorksheetPrintingTest::failureOffersPdf() {
+    QFETCH(bool, printerThere);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, fileChosen);
+    QFETCH(bool, saved);
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start());
+    const QString unreachable = path(QStringLiteral("no/such/dir/job.pdf"));
+    dialog.setPrinterSource([&]() -> std::unique_ptr<QPrinter> {
+        if (!printerThere)
+            return nullptr;
+        return WorksheetPrinting::pdfPrinter(unreachable); // the job cannot be written
+    });
+    int asked = 0;
+    const QString target = fileChosen.isEmpty() ? QString() : path(fileChosen);
+    QWidget *askedFor = nullptr;
+    dialog.setPdfPathAsker([&](QWidget *parent) {
+        ++asked;
+        askedFor = parent;
+        return target;
+    });
+    const QString sheet = QStringLiteral("Name: ______\r\n 17 = ___\r\n");
+    control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(sheet);
+
+    if (printerThere)
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    ModalBoxes boxes(answers);
+    press(dialog, "Befehl5");
+    QCOMPARE(boxes.unexpected, 0);
+    QCOMPARE(boxes.seen.size(), 3);
+    QCOMPARE(titles(boxes.seen), QStringList(3, QStringLiteral("Drucken")));
+    const SeenBox &failure = boxes.seen[1];
+    QCOMPARE(failure.text, printerThere
+                               ? QStringLiteral("Das Arbeitsblatt konnte nicht gedruckt werden!\r")
+                               : QStringLiteral("Es ist kein Drucker eingerichtet!\r"));
+    QCOMPARE(failure.icon, QMessageBox::Critical);
+    QCOMPARE(failure.buttons, QStringList{QStringLiteral("OK")});
+    const SeenBox &offer = boxes.seen[2];
+    QCOMPARE(offer.text, QStringLiteral("Das Arbeitsblatt als PDF-Datei speichern?\r"));
+    QCOMPARE(offer.icon, QMessageBox::Question);
+    QCOMPARE(offer.buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+    QCOMPARE(offer.defaultButton, QStringLiteral("Nein"));
+
+    QCOMPARE(asked, answers.last() == QStringLiteral("Ja") ? 1 : 0);
+    if (asked)
+        QCOMPARE(askedFor, &dialog);
+    QCOMPARE(dialog.worksheetText(), sheet);
+    QVERIFY(!QFile::exists(unreachable));
+    QCOMPARE(QFile::exists(path(QStringLiteral("blatt.pdf"))), saved);
+    if (saved)
+        QCOMPARE(WorksheetPdf::lines(path(QStringLiteral("blatt.pdf"))),
+                 (QStringList{QStringLiteral("Name: ______"), QStringLiteral("17 = ___")}));
+    QFile::remove(path(QStringLiteral("blatt.pdf")));
+}
+
+void WorksheetPrintingTest::pdfThatCannotBeWritten() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Form11 &dialog = openWorksheets(program.start());
+    dialog.setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
+    dialog.setPdfPathAsker(
+        [&](QWidget *) { return path(QStringLiteral("missing/dir/blatt.pdf")); });
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    ModalBoxes boxes({"Ja", "OK", "Ja", "OK"});
+    press(dialog, "Befehl5");
+    QCOMPARE(boxes.seen.size(), 4);
+    QCOMPARE(boxes.last().title, QStringLiteral("Drucken"));
+    QCOMPARE(boxes.last().text, QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden!\r"));
+    QCOMPARE(boxes.last().icon, QMessageBox::Critical);
+}
+
+void WorksheetPrintingTest::pdfFileDialog() {
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+    QString title, filter, offered;
+    bool saving = false;
+    QTimer answer;
+    answer.setInterval(5);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        answer.stop();
+        title = dialog->windowTitle();
+        filter = dialog->selectedNameFilter();
+        saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+        offered = dialog->selectedFiles().value(0);
+        dialog->selectFile(QStringLiteral("rechnen"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    answer.start();
+    const QString chosen = askPdfFileName(nullptr);
+    QDir::setCurrent(previous);
+    QCOMPARE(title, pdfFileDialogTitle());
+    QCOMPARE(title, QStringLiteral("Arbeitsblatt als PDF-Datei speichern"));
+    QCOMPARE(filter, QStringLiteral("PDF-Dateien (*.pdf)"));
+    QVERIFY(saving);
+    QCOMPARE(QFileInfo(offered).fileName(), QStringLiteral("Arbeitsblatt.pdf"));
+    QCOMPARE(QFileInfo(offered).absolutePath(), QFileInfo(dir_.path()).absoluteFilePath());
+    QCOMPARE(chosen, QFileInfo(dir_.path()).absoluteFilePath() + QStringLiteral("/rechnen.pdf"));
+}
+
+void WorksheetPrintingTest::pdfFileDialogCancelled() {
+    QTimer answer;
+    answer.setInterval(5);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            answer.stop();
+            dialog->reject();
+        }
+    });
+    answer.start();
+    QCOMPARE(askPdfFileName(nullptr), QString());
+}
+
+QTEST_MAIN(WorksheetPrintingTest)
+#include "test_worksheet_printing.moc"
