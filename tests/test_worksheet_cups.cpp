@@ -61,7 +61,8 @@ void WorksheetCupsTest::initTestCase() {
         QSKIP("no print server: the start script left no state");
     const QString state = QString::fromUtf8(stateFile.readAll()).trimmed();
     if (!state.startsWith(QStringLiteral("ok ")))
-        QSKIP(qPrintable(QStringLiteral("no print server: ") + state.section(QLatin1Char(':'), 1)));
+        QSKIP(qPrintable(QStringLiteral("no print server: ") +
+                         state.section(QLatin1Char(':'), 1).trimmed()));
     if (!WorksheetPdf::toolsPresent())
         QSKIP("poppler-utils (pdfinfo, pdftoppm, pdftotext) are not installed");
     queue_ = state.section(QLatin1Char(' '), 1, 1);
