@@ -47,9 +47,9 @@ bool ExerciseScreen::keyDown(int code) {
         pruefe();
         return true;
     }
-    if (keys_ == Keys::EnterAndDigits && typedField_ &&
-        (code == KeyCode::Backspace || isMainDigit(code))) {
-        typeInto(typedField_, code);
+    if (keys_ == Keys::EnterAndDigits && (code == KeyCode::Backspace || isMainDigit(code))) {
+        if (QLabel *field = typedField())
+            typeInto(field, code);
         return true;
     }
     return false;

@@ -33,8 +33,10 @@ public:
     void leave();
 
 protected:
-    // The label that digit typing fills (typing screens only).
+    // The label that digit typing fills (typing screens only). A screen whose
+    // answer goes into one of several labels overrides typedField().
     void setTypedField(QLabel *field) { typedField_ = field; }
+    virtual QLabel *typedField() const { return typedField_; }
     // A click on this label runs the new-task routine.
     void setNewTaskLabel(Label *label);
     // Whether the first showing places the screen in the upper part of the display.

@@ -2,7 +2,6 @@
 
 #include "Form12Aufgabe.h"
 #include "Form12Rules.h"
-#include "platform/KeyCodes.h"
 #include "platform/Label.h"
 #include "platform/NumberText.h"
 #include "platform/Twips.h"
@@ -44,7 +43,7 @@ const StepButton upButtons[] = {{"Befehl7", " + E", "+ 1", true},
 
 } // namespace
 
-Form12::Form12() : ExerciseScreen(QStringLiteral("Form12"), Keys::Own) {
+Form12::Form12() : ExerciseScreen(QStringLiteral("Form12"), Keys::EnterAndDigits) {
     setFixedSize(tw(10200), tw(3000));
     setBackground(QColor(192, 192, 192));
 
@@ -105,23 +104,15 @@ void Form12::setzeSchritt(const QString &text) {
     MODUL1::NeueZaehlAufgabe();
 }
 
+QLabel *Form12::typedField() const {
+    return antwortBox();
+}
+
 Label *Form12::antwortBox() const {
     const QString &m = MODUL1::Merker;
     if (m.size() == 1 && m[0] >= QLatin1Char('1') && m[0] <= QLatin1Char('5'))
         return boxen_[m[0].unicode() - '1'];
     return nullptr;
-}
-
-bool Form12::keyDown(int code) {
-    if (code == KeyCode::Enter) {
-        PruefeZaehlen();
-        return true;
-    }
-    if (code != KeyCode::Backspace && !isMainDigit(code))
-        return false;
-    if (Label *box = antwortBox())
-        typeInto(box, code);
-    return true;
 }
 
 void Form12::PruefeZaehlen() {

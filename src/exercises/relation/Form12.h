@@ -25,7 +25,7 @@ public:
     Label *antwortBox() const;
 
 protected:
-    bool keyDown(int code) override;
+    QLabel *typedField() const override;
 
 private:
     void setzeSchritt(const QString &text);

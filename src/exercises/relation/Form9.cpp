@@ -2,7 +2,6 @@
 
 #include "Form9Aufgabe.h"
 #include "Form9Rules.h"
-#include "platform/KeyCodes.h"
 #include "platform/Label.h"
 #include "platform/Twips.h"
 #include "shell/Modul1.h"
@@ -50,7 +49,7 @@ void perlen(QWidget *parent) {
 
 } // namespace
 
-Form9::Form9() : ExerciseScreen(QStringLiteral("Form9"), Keys::Own) {
+Form9::Form9() : ExerciseScreen(QStringLiteral("Form9"), Keys::EnterAndDigits) {
     setFixedSize(tw(7200), tw(3840));
     setBackground(QColor(255, 255, 192));
     perlen(this);
@@ -101,24 +100,16 @@ void Form9::waehleStelle(const QString &stelle) {
     okay()->setFocus();
 }
 
+QLabel *Form9::typedField() const {
+    return antwortBox();
+}
+
 Label *Form9::antwortBox() const {
     if (MODUL1::Merker == QLatin1String("1"))
         return links_;
     if (MODUL1::Merker == QLatin1String("2"))
         return rechts_;
     return nullptr;
-}
-
-bool Form9::keyDown(int code) {
-    if (code == KeyCode::Enter) {
-        PruefeNachbar();
-        return true;
-    }
-    if (code != KeyCode::Backspace && !isMainDigit(code))
-        return false;
-    if (Label *box = antwortBox())
-        typeInto(box, code);
-    return true;
 }
 
 void Form9::PruefeNachbar() {

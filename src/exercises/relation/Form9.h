@@ -24,7 +24,7 @@ public:
     QString stelle() const;
 
 protected:
-    bool keyDown(int code) override;
+    QLabel *typedField() const override;
 
 private:
     void waehleStelle(const QString &stelle);
