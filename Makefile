@@ -1,8 +1,11 @@
 # The two commands of README.md: `make run` and `make test`.
 BUILD ?= build
+SAN_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= 2
 
-.PHONY: deps test-deps configure build run test bench clean
+.PHONY: deps test-deps configure build run test sanitize package pictures bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -19,11 +22,37 @@ build: configure
 run: build
 	./$(BUILD)/zubzahlen
 
+# Every test, then every test again under the address, leak and
+# undefined-behaviour sanitizers.
 test: test-deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory sanitize
+
+# Its own build directory; the first finding ends the test with a failure
+# (the options are set per test in tests/CMakeLists.txt).
+sanitize: test-deps
+	@cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZUB_SANITIZE=ON >/dev/null
+	@cmake --build $(SAN_BUILD) -j$(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The Debian package, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The pictures of README.md, rendered offscreen from a fixed random seed.
+pictures: build
+	cmake --build $(BUILD) --target screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tests/tools/screenshots docs
 
 bench: build
 	python3 bench/run.py $(BUILD)
 
+# libFuzzer targets built with clang, each run for $(FUZZ_SECONDS) seconds.
+fuzz:
+	@scripts/install-deps --fuzz
+	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
