@@ -1,0 +1,99 @@
+// The scripted child: a long seeded run through every screen with clicks,
+// keys, slider moves, drops, menu visits, range changes and reward rounds,
+// answering right about half of the time. ZUB_CHILD_SEED and
+// ZUB_CHILD_ACTIONS choose the run; ZUB_CHILD_TRACE prints every action.
+#include "Child.h"
+#include "Invariants.h"
+#include "ModalBoxes.h"
+#include "Players.h"
+#include "Program.h"
+
+#include "exercises/quantity/Form4.h"
+#include "platform/Random.h"
+#include "shell/Form1.h"
+#include "shell/Screens.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+constexpr quint32 defaultSeed = 20261209;
+constexpr int defaultActions = 10000;
+
+quint32 seedOfRun() {
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("ZUB_CHILD_SEED").toUInt(&ok);
+    return ok ? seed : defaultSeed;
+}
+
+int actionsOfRun() {
+    const int actions = qEnvironmentVariableIntValue("ZUB_CHILD_ACTIONS");
+    return actions > 0 ? actions : defaultActions;
+}
+
+} // namespace
+
+class ScriptedChildTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestApplication(); }
+
+    void countOffByOneIsReported();
+    void menuBesideExerciseIsReported();
+    void playsEveryScreen();
+};
+
+void ScriptedChildTest::countOffByOneIsReported() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Child child(1);
+    program.start();
+    Invariants::check(child);
+    QCOMPARE(child.stats().faults.size(), 0);
+    Screens::get<Form1>().counterLabel()->setText(QStringLiteral(" 1"));
+    Invariants::check(child);
+    QCOMPARE(child.stats().faults.size(), 1);
+    QVERIFY(child.stats().faults.first().contains(QStringLiteral("the count is 1")));
+    Invariants::check(child); // the same difference is told once
+    QCOMPARE(child.stats().faults.size(), 1);
+}
+
+void ScriptedChildTest::menuBesideExerciseIsReported() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Child child(1);
+    program.start();
+    Screens::get<Form4>().display();
+    Invariants::check(child);
+    QCOMPARE(child.stats().faults.size(), 1);
+    QVERIFY(child.stats().faults.first().contains(
+        QStringLiteral("Form4 is visible together with the menu")));
+}
+
+void ScriptedChildTest::playsEveryScreen() {
+    const quint32 seed = seedOfRun();
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Child child(seed);
+    registerPlayers(child);
+    program.start();
+    Random::seed(seed); // the menu seeded from the clock; the run must repeat
+    child.run(actionsOfRun());
+
+    const ChildStats &stats = child.stats();
+    std::fputs(qPrintable(stats.summary(seed)), stdout);
+    std::fflush(stdout);
+    QVERIFY2(stats.faults.isEmpty(), qPrintable(stats.faults.join(QLatin1Char('\n'))));
+    for (const char *name : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
+                             "Form9", "Form10", "Form12", "Form13", "memo"})
+        QVERIFY2(stats.actionsPerScreen.value(QString::fromLatin1(name)) > 0, name);
+    QVERIFY(stats.rewards > 0);
+    QVERIFY(stats.richtigBoxes > 0 && stats.fehlerBoxes > 0);
+    QCOMPARE(child.boxes().unexpected, 0);
+}
+
+QTEST_MAIN(ScriptedChildTest)
+#include "test_scripted_child.moc"
