@@ -3,6 +3,7 @@
 // answering right about half of the time. ZUB_CHILD_SEED and
 // ZUB_CHILD_ACTIONS choose the run; ZUB_CHILD_TRACE prints every action.
 #include "Child.h"
+#include "ExerciseSteps.h"
 #include "Invariants.h"
 #include "ModalBoxes.h"
 #include "Players.h"
@@ -10,10 +11,13 @@
 
 #include "exercises/quantity/Form4.h"
 #include "platform/Random.h"
+#include "shell/ExerciseScreen.h"
 #include "shell/Form1.h"
+#include "shell/Modul1.h"
 #include "shell/Screens.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdio>
@@ -43,6 +47,7 @@ private slots:
 
     void countOffByOneIsReported();
     void menuBesideExerciseIsReported();
+    void verdictOtherThanMeantIsReported();
     void playsEveryScreen();
 };
 
@@ -71,6 +76,30 @@ void ScriptedChildTest::menuBesideExerciseIsReported() {
     QCOMPARE(child.stats().faults.size(), 1);
     QVERIFY(child.stats().faults.first().contains(
         QStringLiteral("Form4 is visible together with the menu")));
+}
+
+void ScriptedChildTest::verdictOtherThanMeantIsReported() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Child child(1);
+    // A child that opens the words exercise and gives a wrong answer as a right one.
+    child.addPlayer(QStringLiteral("Form1"), [](Child &c, QWidget *menu) {
+        c.once(QStringLiteral("Wörter"), [menu] {
+            QTest::mouseClick(menu->findChild<QPushButton *>(QStringLiteral("Befehl3")),
+                              Qt::LeftButton);
+        });
+    });
+    child.addPlayer(QStringLiteral("Form2"), [](Child &c, QWidget *screen) {
+        ExerciseSteps::typeAnswer(c, static_cast<ExerciseScreen *>(screen),
+                                  screen->findChild<QLabel *>(QStringLiteral("Bezeichnung2")),
+                                  MODUL1::ZahlText + QStringLiteral("0"), Expect::Right);
+    });
+    program.start();
+    child.run(6);
+    QVERIFY(!child.stats().faults.isEmpty());
+    QVERIFY2(child.stats().faults.first().contains(
+                 QStringLiteral("was meant right but brought 0 right and 1 wrong boxes")),
+             qPrintable(child.stats().faults.first()));
 }
 
 void ScriptedChildTest::playsEveryScreen() {

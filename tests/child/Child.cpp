@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
@@ -81,6 +82,9 @@ void Child::run(int actions) {
                                                ? qEnvironmentVariableIntValue("ZUB_CHILD_WATCHDOG")
                                                : 30));
     const bool trace = qEnvironmentVariableIsSet("ZUB_CHILD_TRACE");
+    // A reward is fetched whenever the enabled button fires, by mouse or by key.
+    const QMetaObject::Connection rewards = QObject::connect(
+        Screens::get<Form1>().rewardButton(), &QPushButton::clicked, [this] { ++stats_.rewards; });
     QElapsedTimer clock;
     clock.start();
     while (stats_.actions < actions) {
@@ -127,6 +131,7 @@ void Child::run(int actions) {
         Invariants::check(*this);
     }
     stats_.seconds = double(clock.nsecsElapsed()) / 1e9;
+    QObject::disconnect(rewards);
 }
 
 void Child::checkVerdict(const Step &step, qsizetype boxesBefore) {

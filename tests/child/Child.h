@@ -51,8 +51,6 @@ public:
     void once(const QString &what, std::function<void()> act, Expect expect = Expect::Anything);
     // Whether the next answer is meant to be right (about half of them).
     bool answerRight();
-    // The reward button was pressed while it was enabled.
-    void rewardFetched() { ++stats_.rewards; }
 
     ChildStats &stats() { return stats_; }
     ModalBoxes &boxes() { return boxes_; }

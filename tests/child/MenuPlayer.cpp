@@ -32,10 +32,8 @@ void playMenu(Child &child, QWidget *screen) {
     auto *menu = static_cast<Form1 *>(screen);
     QPushButton *reward = menu->rewardButton();
     if (reward->isEnabled() && child.chance(0.5)) {
-        child.once(QStringLiteral("click Befehl15 Belohnung"), [&child, reward] {
-            Gesture::click(reward);
-            child.rewardFetched();
-        });
+        child.once(QStringLiteral("click Befehl15 Belohnung"),
+                   [reward] { Gesture::click(reward); });
         return;
     }
     const int roll = child.pick(100);
