@@ -14,4 +14,5 @@ void registerPlayers(Child &child) {
     child.addPlayer(QStringLiteral("Form10"), playComparison);
     child.addPlayer(QStringLiteral("Form12"), playCounting);
     child.addPlayer(QStringLiteral("Form13"), playOrdering);
+    child.addPlayer(QStringLiteral("Form11"), playWorksheet);
 }

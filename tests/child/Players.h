@@ -30,3 +30,5 @@ void playCounting(Child &child, QWidget *screen);      // Form12
 
 void playComparison(Child &child, QWidget *screen); // Form10
 void playOrdering(Child &child, QWidget *screen);   // Form13
+
+void playWorksheet(Child &child, QWidget *screen); // Form11
