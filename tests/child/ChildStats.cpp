@@ -35,5 +35,10 @@ QString ChildStats::summary(quint32 seed) const {
     s += QStringLiteral("  faults: %1\n").arg(faults.size());
     for (const QString &f : faults)
         s += QStringLiteral("    %1\n").arg(f);
+    if (!faults.isEmpty())
+        s += QStringLiteral(
+                 "  replay with ZUB_CHILD_SEED=%1 ZUB_CHILD_ACTIONS=%2 ZUB_CHILD_TRACE=1\n")
+                 .arg(seed)
+                 .arg(actions);
     return s;
 }
