@@ -11,12 +11,15 @@
 
 #include "exercises/quantity/Form4.h"
 #include "platform/Random.h"
+#include "platform/Screen.h"
 #include "shell/ExerciseScreen.h"
 #include "shell/Form1.h"
 #include "shell/Modul1.h"
 #include "shell/Screens.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -48,6 +51,7 @@ private slots:
     void countOffByOneIsReported();
     void menuBesideExerciseIsReported();
     void verdictOtherThanMeantIsReported();
+    void worksheetIsPlayedOnceItExists();
     void playsEveryScreen();
 };
 
@@ -100,6 +104,44 @@ void ScriptedChildTest::verdictOtherThanMeantIsReported() {
     QVERIFY2(child.stats().faults.first().contains(
                  QStringLiteral("was meant right but brought 0 right and 1 wrong boxes")),
              qPrintable(child.stats().faults.first()));
+}
+
+// A stand-in for the worksheet dialog with its control names: " Übung" adds a
+// line, "Abbruch" and the close box go back to the menu.
+class StandInWorksheet : public Screen {
+public:
+    StandInWorksheet() : Screen(QStringLiteral("Form11"), QStringLiteral("Arbeitsblatt")) {
+        auto *types = new QComboBox(this);
+        types->setObjectName(QStringLiteral("Kombi1"));
+        types->addItems({QStringLiteral("Ziffern"), QStringLiteral("Wörter")});
+        auto *text = new QPlainTextEdit(this);
+        text->setObjectName(QStringLiteral("Text1"));
+        text->setGeometry(0, 40, 300, 200);
+        connect(addButton(QStringLiteral("Befehl3"), QStringLiteral(" Übung"), {0, 0, 60, 30}),
+                &QPushButton::clicked, text,
+                [text] { text->setPlainText(text->toPlainText() + QStringLiteral("1 = __\r\n")); });
+        connect(addButton(QStringLiteral("Befehl1"), QStringLiteral("Abbruch"), {70, 0, 60, 30}),
+                &QPushButton::clicked, this, &StandInWorksheet::closeBox);
+    }
+
+protected:
+    void closeBox() override {
+        hide();
+        Screens::get<Form1>().display();
+    }
+};
+
+void ScriptedChildTest::worksheetIsPlayedOnceItExists() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    Child child(3);
+    registerPlayers(child);
+    Form1 &menu = program.start();
+    menu.setWorksheetScreen([] { return &Screens::get<StandInWorksheet>(); });
+    child.run(3000);
+    QVERIFY2(child.stats().faults.isEmpty(),
+             qPrintable(child.stats().faults.join(QLatin1Char('\n'))));
+    QVERIFY(child.stats().actionsPerScreen.value(QStringLiteral("Form11")) > 0);
 }
 
 void ScriptedChildTest::playsEveryScreen() {
