@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
 """Benchmarks of ZUB-Zahlen; prints medians and ratios. Not a test: no goal fails the run.
 
+Scripted child: the soak test's own clock for its run of 10 000 actions
+(fixed seed), as milliseconds per 1 000 actions; median of a few runs.
+
 Start-up: wall time from process start until the menu's first paint has been
 handled and the process has ended, and peak memory, beside a bare Qt window
 built by the same project; several runs each, medians and the ratio.
 """
 import os
+import re
 import statistics
 import subprocess
 import sys
@@ -47,9 +51,30 @@ def startup(build):
           "  (goal: at most 1.25 each)")
 
 
+CHILD_RUNS = 3
+
+
+def child(build):
+    exe = os.path.join(build, "tests", "test_scripted_child")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
+    env.pop("ZUB_CHILD_SEED", None)
+    env.pop("ZUB_CHILD_ACTIONS", None)
+    per_1000 = []
+    for _ in range(CHILD_RUNS):
+        out = subprocess.run([exe, "playsEveryScreen"], env=env, check=True,
+                             capture_output=True, text=True).stdout
+        found = re.search(r"\((\d+) ms per 1000 actions\)", out)
+        if not found:
+            sys.exit("scripted child: no timing in its output")
+        per_1000.append(float(found.group(1)))
+    print(f"scripted child (offscreen, median of {CHILD_RUNS} runs of 10 000 actions)")
+    print(f"  time per 1000 actions: {statistics.median(per_1000):7.1f} ms")
+
+
 def main():
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
     startup(build)
+    child(build)
     extra = os.path.join(os.path.dirname(__file__), "more.py")
     if os.path.exists(extra):
         subprocess.run([sys.executable, extra, build], check=True)

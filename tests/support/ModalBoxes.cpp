@@ -27,10 +27,10 @@ void ModalBoxes::poll() {
     SeenBox box;
     box.title = modal->windowTitle();
     QString answer;
-    if (answers_.isEmpty())
-        ++unexpected;
-    else
+    if (!answers_.isEmpty())
         answer = answers_.takeFirst();
+    else if (!decide)
+        ++unexpected;
 
     if (auto *message = qobject_cast<QMessageBox *>(modal)) {
         box.text = message->text();
@@ -42,6 +42,8 @@ void ModalBoxes::poll() {
         seen << box;
         if (onBox)
             onBox(box);
+        if (answer.isEmpty() && decide)
+            answer = decide(box);
         QAbstractButton *press = message->defaultButton();
         for (QAbstractButton *b : message->buttons())
             if (b->text().remove(QLatin1Char('&')) == answer)
@@ -61,6 +63,8 @@ void ModalBoxes::poll() {
         seen << box;
         if (onBox)
             onBox(box);
+        if (answer.isEmpty() && decide)
+            answer = decide(box);
         if (answer.startsWith(QLatin1Char('='))) {
             input->setTextValue(answer.mid(1));
             input->accept();

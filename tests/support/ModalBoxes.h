@@ -31,6 +31,12 @@ public:
     int unexpected = 0;
     // Runs when a box appears, before it is answered.
     std::function<void(const SeenBox &)> onBox;
+    // With no scripted answer left, names the answer for any box that comes
+    // (as the answers above); such a box is not unexpected.
+    std::function<QString(const SeenBox &)> decide;
+
+    // How often to look for a box; a long run of boxes wants 0 (every turn of the loop).
+    void setPollInterval(int ms) { timer_.setInterval(ms); }
 
     void answer(const QStringList &more) { answers_ += more; }
     int pending() const { return int(answers_.size()); }

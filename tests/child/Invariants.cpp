@@ -1,0 +1,52 @@
+#include "Invariants.h"
+
+#include "Child.h"
+
+#include "platform/NumberText.h"
+#include "platform/Screen.h"
+#include "shell/Form1.h"
+#include "shell/Screens.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace Invariants {
+
+namespace {
+
+void checkCount(Child &child) {
+    ChildStats &stats = child.stats();
+    const int shown = intVal(Screens::get<Form1>().counterLabel()->text());
+    const int expected = stats.richtigBoxes - 20 * stats.rewards + stats.countOffset;
+    if (shown == expected)
+        return;
+    stats.fault(QStringLiteral("the count is %1 after %2 right-answer boxes and %3 rewards "
+                               "(expected %4)")
+                    .arg(shown)
+                    .arg(stats.richtigBoxes)
+                    .arg(stats.rewards)
+                    .arg(expected));
+    stats.countOffset += shown - expected; // report the next difference, not this one again
+}
+
+void checkAlone(Child &child) {
+    Form1 &menu = Screens::get<Form1>();
+    if (!menu.isVisible())
+        return;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != &menu && w->isVisible() && qobject_cast<Screen *>(w) &&
+            w->objectName() != QLatin1String("ZUBLABEL")) {
+            child.stats().fault(
+                QStringLiteral("%1 is visible together with the menu").arg(w->objectName()));
+            w->hide(); // go on with the menu alone
+        }
+}
+
+} // namespace
+
+void check(Child &child) {
+    checkCount(child);
+    checkAlone(child);
+}
+
+} // namespace Invariants
