@@ -134,10 +134,11 @@ protected:
 void ScriptedChildTest::worksheetIsPlayedOnceItExists() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Child child(3);
+    Child child(17);
     registerPlayers(child);
     Form1 &menu = program.start();
     menu.setWorksheetScreen([] { return &Screens::get<StandInWorksheet>(); });
+    Random::seed(17); // the menu seeded from the clock; the run must repeat
     child.run(3000);
     QVERIFY2(child.stats().faults.isEmpty(),
              qPrintable(child.stats().faults.join(QLatin1Char('\n'))));
@@ -159,7 +160,7 @@ void ScriptedChildTest::playsEveryScreen() {
     std::fflush(stdout);
     QVERIFY2(stats.faults.isEmpty(), qPrintable(stats.faults.join(QLatin1Char('\n'))));
     for (const char *name : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
-                             "Form9", "Form10", "Form12", "Form13", "memo"})
+                             "Form9", "Form10", "Form11", "Form12", "Form13", "memo"})
         QVERIFY2(stats.actionsPerScreen.value(QString::fromLatin1(name)) > 0, name);
     QVERIFY(stats.rewards > 0);
     QVERIFY(stats.richtigBoxes > 0 && stats.fehlerBoxes > 0);

@@ -17,10 +17,10 @@ QString password(Child &child) {
     case 1:
     case 2:
     case 3:
-        return QStringLiteral("=") + QString::number(range);
     case 4:
-        return QStringLiteral("=") + Str(range) + QStringLiteral(" "); // blanks do not matter
+        return QStringLiteral("=") + QString::number(range);
     case 5:
+        return QStringLiteral("=") + Str(range) + QStringLiteral(" "); // blanks do not matter
     case 6:
         return QStringLiteral("=") + QString::number(range * 10);
     case 7:

@@ -37,15 +37,15 @@ void playMenu(Child &child, QWidget *screen) {
         return;
     }
     const int roll = child.pick(100);
-    if (roll < 62) {
+    if (roll < 58) {
         clickButton(child, screen, QString::fromLatin1(exerciseButtons[child.pick(11)]));
-    } else if (roll < 80) {
+    } else if (roll < 76) {
         // A new range: one gesture or a few on the range bar.
         QScrollBar *range = menu->rangeBar();
         const int target = 1 + child.pick(6);
         child.add(QStringLiteral("range bar to %1").arg(target),
                   [&child, range, target] { return Gesture::sliderToward(child, range, target); });
-    } else if (roll < 86) {
+    } else if (roll < 86) { // the worksheets are reached rarely otherwise
         clickButton(child, screen, QStringLiteral("Befehl13")); // Druck, answered by BoxAnswers
     } else if (roll < 90) {
         clickButton(child, screen, QStringLiteral("Befehl12")); // Info
