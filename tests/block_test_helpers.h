@@ -2,6 +2,7 @@
 
 // Probes for the block rows as a screen renders them, in the twips geometry
 // the rows are designed in, and a scripted fraction that draws a chosen number.
+#include "Draws.h"
 #include "exercises/quantity/BlockPicture.h"
 #include "platform/Twips.h"
 
@@ -14,11 +15,6 @@ namespace BlockProbe {
 enum class Row { Cubes, Plates, Rods, Units };
 
 const QColor darkBlue(0, 0, 128);
-
-// The fraction that makes NeueZahl draw exactly this number in this range.
-inline double fractionFor(int number, int range) {
-    return (number - 0.5) / range;
-}
 
 inline QImage shot(QWidget *screen) {
     return screen->grab().toImage();

@@ -3,6 +3,7 @@
 // Typing on an exercise screen as a child does it: key presses delivered to
 // the control that has the focus (the screen sees them first).
 
+#include "Draws.h"
 #include <QTest>
 #include <QWidget>
 
@@ -23,9 +24,4 @@ inline void typeKeys(QWidget *target, const QString &keys) {
         else if (c == QLatin1Char('K'))
             QTest::keyClick(target, Qt::Key_5, Qt::KeypadModifier);
     }
-}
-
-// The fraction that makes NeueZahl draw exactly n in the given range.
-inline double fractionFor(int n, int range) {
-    return (n - 0.5) / range;
 }

@@ -1,5 +1,6 @@
 // The comparison exercise: expected signs, drops onto the squares, the check
 // through the real screen and its boxes.
+#include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "drop_events.h"
@@ -18,11 +19,6 @@
 
 namespace {
 
-// The fraction that makes NeueZahl draw exactly n in the given range.
-double fractionFor(int n, int range) {
-    return (n - 0.5) / range;
-}
-
 void scriptNumbers(const QList<int> &numbers, int range) {
     QList<double> fractions;
     for (int n : numbers)
@@ -32,14 +28,6 @@ void scriptNumbers(const QList<int> &numbers, int range) {
 
 QString name(int number) {
     return QStringLiteral("Bezeichnung%1").arg(number);
-}
-
-// Every caption on the screen, by control name.
-QMap<QString, QString> captions(Form10 &screen) {
-    QMap<QString, QString> all;
-    for (Label *label : screen.findChildren<Label *>())
-        all[label->objectName()] = label->text();
-    return all;
 }
 
 QString squares(Form10 &screen) {
@@ -198,7 +186,7 @@ void ComparisonTest::dropElsewhereChangesNothing() {
     TestProgram program;
     Form10 &screen = open(program, {3, 8, 5, 5, 9});
     QVERIFY(dropOn(&screen, screen.square(1), *labelDrag(QStringLiteral("<"))));
-    const auto before = captions(screen);
+    const auto before = labelCaptions(screen);
 
     const auto sign = labelDrag(QStringLiteral(">"));
     for (int number : {1, 2, 3, 4, 5, 6, 7, 8, 9})
@@ -211,7 +199,7 @@ void ComparisonTest::dropElsewhereChangesNothing() {
     QVERIFY(
         !dropAt(&screen, QPoint(screen.square(1)->geometry().center().x(), band.top() + 2), *sign));
     QVERIFY(!dropAt(&screen, QPoint(2, screen.height() - 2), *sign));
-    QCOMPARE(captions(screen), before);
+    QCOMPARE(labelCaptions(screen), before);
 }
 
 void ComparisonTest::foreignDropIsRefused() {
@@ -298,11 +286,11 @@ void ComparisonTest::onlyEnterReachesTheCheck() {
     TestProgram program;
     Form10 &screen = open(program, {3, 8, 5, 5, 9});
     QVERIFY(dropOn(&screen, screen.square(1), *labelDrag(QStringLiteral("<"))));
-    const auto before = captions(screen);
+    const auto before = labelCaptions(screen);
     ModalBoxes boxes;
     for (Qt::Key key : {Qt::Key_1, Qt::Key_0, Qt::Key_Backspace, Qt::Key_Less, Qt::Key_A})
         QTest::keyClick(screen.square(1), key);
-    QCOMPARE(captions(screen), before);
+    QCOMPARE(labelCaptions(screen), before);
     QCOMPARE(boxes.seen.size(), 0);
 
     boxes.answer({"OK"});

@@ -1,5 +1,6 @@
 // The digits exercise driven through the menu and the real sliders: read the
 // number, build it place by place, answer the verdict box.
+#include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "numbers/DigitsTask.h"
@@ -17,11 +18,6 @@
 #include <QTest>
 
 namespace {
-
-// The fraction that makes NeueZahl draw n in the given range.
-double drawing(int n, int range) {
-    return (n - 0.5) / range;
-}
 
 Form3 &screen() {
     return Screens::get<Form3>();
@@ -102,7 +98,7 @@ private slots:
 
 void DigitsExerciseTest::screenAsOpenedFromTheMenu() {
     TestProgram program;
-    Form1 &menu = openDigits(program, " 3 \r\n", {drawing(345, 1000)});
+    Form1 &menu = openDigits(program, " 3 \r\n", {fractionFor(345, 1000)});
     QVERIFY(screen().isVisible());
     QVERIFY(!menu.isVisible());
     QCOMPARE(screen().windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000"));
@@ -132,7 +128,7 @@ void DigitsExerciseTest::screenAsOpenedFromTheMenu() {
 
 void DigitsExerciseTest::roundTrip() {
     TestProgram program;
-    Form1 &menu = openDigits(program, " 3 \r\n", {drawing(345, 1000), drawing(7, 1000)});
+    Form1 &menu = openDigits(program, " 3 \r\n", {fractionFor(345, 1000), fractionFor(7, 1000)});
 
     setSlider(3, 3);
     QCOMPARE(caption("Bezeichnung2"), QStringLiteral("dreihundert"));
@@ -196,7 +192,7 @@ void DigitsExerciseTest::verdicts() {
     QFETCH(QString, word);
     QFETCH(bool, right);
     TestProgram program;
-    Form1 &menu = openDigits(program, settings, {drawing(task, range), drawing(1, range)});
+    Form1 &menu = openDigits(program, settings, {fractionFor(task, range), fractionFor(1, range)});
     setSliders(sliders);
     QCOMPARE(caption("Bezeichnung2"), word);
 
@@ -222,7 +218,7 @@ void DigitsExerciseTest::verdicts() {
 
 void DigitsExerciseTest::wordFollowsTheThumbWhileDragged() {
     TestProgram program;
-    openDigits(program, " 3 \r\n", {drawing(345, 1000)});
+    openDigits(program, " 3 \r\n", {fractionFor(345, 1000)});
     QScrollBar *bar = slider(3);
 
     const QRect thumb = sliderPart(bar, QStyle::SC_ScrollBarSlider);
@@ -245,7 +241,7 @@ void DigitsExerciseTest::wordFollowsTheThumbWhileDragged() {
 
 void DigitsExerciseTest::onlyEnterIsAKey() {
     TestProgram program;
-    openDigits(program, " 3 \r\n", {drawing(345, 1000)});
+    openDigits(program, " 3 \r\n", {fractionFor(345, 1000)});
     QPushButton *okay = control<QPushButton>(&screen(), "Befehl2");
 
     ModalBoxes boxes({"OK"});
@@ -262,7 +258,7 @@ void DigitsExerciseTest::onlyEnterIsAKey() {
 
 void DigitsExerciseTest::clickOnTaskGivesANewTask() {
     TestProgram program;
-    openDigits(program, " 3 \r\n", {drawing(345, 1000), drawing(21, 1000)});
+    openDigits(program, " 3 \r\n", {fractionFor(345, 1000), fractionFor(21, 1000)});
     setSliders(QStringLiteral("000120"));
     QCOMPARE(caption("Bezeichnung2"), QStringLiteral("einhundertzwanzig"));
 
@@ -274,7 +270,7 @@ void DigitsExerciseTest::clickOnTaskGivesANewTask() {
 
 void DigitsExerciseTest::largestRangeDrawsAgainForSevenDigits() {
     TestProgram program;
-    openDigits(program, " 6 \r\n", {0.9999999, 0.9999999, drawing(345, 1000000)});
+    openDigits(program, " 6 \r\n", {0.9999999, 0.9999999, fractionFor(345, 1000000)});
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("345"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("345"));
     QCOMPARE(Random::scriptLeft(), 0);

@@ -1,5 +1,6 @@
 // The neighbours exercise: the neighbour rules, and the screen driven from the
 // menu through its real buttons, keys and boxes.
+#include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 
@@ -19,10 +20,6 @@ using NachbarRegeln::Art;
 
 namespace {
 
-// The fraction that makes NeueZahl draw n in the given range.
-double fuerZahl(int n, int range) {
-    return (n - 0.5) / range;
-}
 // The fraction that makes the task ask for this kind.
 double fuerArt(Art art) {
     return art == NachbarRegeln::Vorgaenger ? 0.25 : 0.75;
@@ -116,7 +113,7 @@ void NeighboursTest::kindDrawnWithEqualChance() {
 Form9 &NeighboursTest::open(TestProgram &program, int range, int shown, Art art) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
     Form1 &menu = program.start();
-    Random::script({fuerZahl(shown, range), fuerArt(art)});
+    Random::script({fractionFor(shown, range), fuerArt(art)});
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl9")), Qt::LeftButton);
     return Screens::get<Form9>();
 }
@@ -176,7 +173,7 @@ void NeighboursTest::taskOnTheScreen() {
              QStringLiteral("ZUB-Zahlen bis") + QLatin1Char(' ') + QString::number(range));
 
     const Art art = Art(kind);
-    Random::script({fuerZahl(drawn, range), fuerArt(art)});
+    Random::script({fractionFor(drawn, range), fuerArt(art)});
     QTest::mouseClick(control<QPushButton>(&form, placeButton), Qt::LeftButton);
     QCOMPARE(Random::scriptLeft(), 0);
 
@@ -222,13 +219,13 @@ void NeighboursTest::placeHeldAgainstLaterRangeChange() {
     Form1 &menu = Screens::get<Form1>();
     menu.rangeBar()->setValue(2); // 100
 
-    Random::script({fuerZahl(57, 100), fuerArt(NachbarRegeln::Nachfolger)});
+    Random::script({fractionFor(57, 100), fuerArt(NachbarRegeln::Nachfolger)});
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl9")), Qt::LeftButton);
     QCOMPARE(text("Bezeichnung5"), QStringLiteral("T"));
     QCOMPARE(text("Bezeichnung4"), QStringLiteral("T-Nachfolger"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("1000"));
 
-    Random::script({fuerZahl(57, 100), fuerArt(NachbarRegeln::Vorgaenger)});
+    Random::script({fractionFor(57, 100), fuerArt(NachbarRegeln::Vorgaenger)});
     QTest::mouseClick(control<Label>(&form, QStringLiteral("Bezeichnung1")), Qt::LeftButton);
     QCOMPARE(text("Bezeichnung3"), QStringLiteral("T-Vorgänger"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("0"));
@@ -239,7 +236,7 @@ void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
     TestProgram program;
     Form9 &form = open(program, 100, 47, NachbarRegeln::Vorgaenger);
     ModalBoxes boxes({"OK"});
-    Random::script({fuerZahl(60, 100), fuerArt(NachbarRegeln::Nachfolger)});
+    Random::script({fractionFor(60, 100), fuerArt(NachbarRegeln::Nachfolger)});
     QTest::keyClicks(form.okay(), QStringLiteral("46"));
     QCOMPARE(text("Bezeichnung1"), QStringLiteral("46"));
     QTest::keyClick(form.okay(), Qt::Key_Return);
@@ -256,7 +253,7 @@ void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("61"));
 
     // OKAY runs the same check as Enter.
-    Random::script({fuerZahl(5, 100), fuerArt(NachbarRegeln::Nachfolger)});
+    Random::script({fractionFor(5, 100), fuerArt(NachbarRegeln::Nachfolger)});
     boxes.answer({"OK"});
     QTest::keyClicks(form.okay(), QStringLiteral("61"));
     QTest::mouseClick(form.okay(), Qt::LeftButton);
@@ -310,7 +307,7 @@ void NeighboursTest::clickOnABoxSkipsTheTask() {
     Form9 &form = open(program, 20, 3, NachbarRegeln::Vorgaenger);
     ModalBoxes boxes;
     for (const char *name : {"Bezeichnung2", "Bezeichnung1"}) {
-        Random::script({fuerZahl(15, 20), fuerArt(NachbarRegeln::Nachfolger)});
+        Random::script({fractionFor(15, 20), fuerArt(NachbarRegeln::Nachfolger)});
         QTest::mouseClick(control<Label>(&form, QString::fromLatin1(name)), Qt::LeftButton);
         QCOMPARE(Random::scriptLeft(), 0);
         QCOMPARE(text("Bezeichnung1"), QStringLiteral("15"));

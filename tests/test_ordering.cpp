@@ -1,5 +1,6 @@
 // The ordering exercise: the raise pass, the sort, the check box by box, and
 // drops onto the answer boxes through the real screen.
+#include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "drop_events.h"
@@ -21,19 +22,12 @@ namespace {
 void scriptDraws(const OrderingRow &numbers, int range) {
     QList<double> fractions;
     for (int n : numbers)
-        fractions << (n - 0.5) / range;
+        fractions << fractionFor(n, range);
     Random::script(fractions);
 }
 
 QString name(int number) {
     return QStringLiteral("Bezeichnung%1").arg(number);
-}
-
-QMap<QString, QString> captions(Form13 &screen) {
-    QMap<QString, QString> all;
-    for (Label *label : screen.findChildren<Label *>())
-        all[label->objectName()] = label->text();
-    return all;
 }
 
 QString upperRow(Form13 &screen) {
@@ -249,7 +243,7 @@ void OrderingTest::dropElsewhereChangesNothing() {
     TestProgram program;
     Form13 &screen = open(program, {8, 2, 15, 2, 9});
     QVERIFY(drag(screen, 1, 1));
-    const auto before = captions(screen);
+    const auto before = labelCaptions(screen);
 
     const auto number = labelDrag(QStringLiteral("15"));
     for (int k = 1; k <= Form13::columnCount; ++k)
@@ -261,7 +255,7 @@ void OrderingTest::dropElsewhereChangesNothing() {
     // Another program's text is refused even on an answer box.
     QVERIFY(!dropOn(&screen, screen.answerBox(2), *foreignDrag(QStringLiteral("2"))));
     QVERIFY(!dropOnto(screen.answerBox(3), *foreignDrag(QStringLiteral("8"))));
-    QCOMPARE(captions(screen), before);
+    QCOMPARE(labelCaptions(screen), before);
 }
 
 void OrderingTest::equalNumbersFitEitherBox() {
@@ -326,7 +320,7 @@ void OrderingTest::noKeyChecks() {
     TestProgram program;
     Form13 &screen = open(program, {8, 2, 15, 2, 9});
     QVERIFY(drag(screen, 1, 1));
-    const auto before = captions(screen);
+    const auto before = labelCaptions(screen);
     ModalBoxes boxes;
     screen.okay()->setFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_1, Qt::Key_Backspace})
@@ -334,7 +328,7 @@ void OrderingTest::noKeyChecks() {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_7})
         QTest::keyClick(screen.answerBox(1), key);
     QCOMPARE(boxes.seen.size(), 0);
-    QCOMPARE(captions(screen), before);
+    QCOMPARE(labelCaptions(screen), before);
 }
 
 QTEST_MAIN(OrderingTest)

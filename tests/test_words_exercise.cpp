@@ -1,5 +1,6 @@
 // The words exercise driven through the menu and the real widgets: read the
 // word, type its digits, answer the verdict box.
+#include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "numbers/Form2.h"
@@ -14,11 +15,6 @@
 #include <QTest>
 
 namespace {
-
-// The fraction that makes NeueZahl draw n in the given range.
-double drawing(int n, int range) {
-    return (n - 0.5) / range;
-}
 
 // Range positions of the menu's settings file.
 const QByteArray range1000 = " 3 \r\n";
@@ -52,7 +48,7 @@ void WordsExerciseTest::screenAsOpenedFromTheMenu() {
     TestProgram program;
     program.writeSettings(range1000);
     Form1 &menu = program.start();
-    Random::script({drawing(345, 1000)});
+    Random::script({fractionFor(345, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
 
     Form2 &screen = Screens::get<Form2>();
@@ -72,7 +68,7 @@ void WordsExerciseTest::screenAsOpenedFromTheMenu() {
     QTest::mouseClick(control<QPushButton>(&screen, "Befehl1"), Qt::LeftButton);
     QVERIFY(!screen.isVisible());
     QVERIFY(menu.isVisible());
-    Random::script({drawing(16, 1000)});
+    Random::script({fractionFor(16, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("sechszehn"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("16"));
@@ -82,7 +78,7 @@ void WordsExerciseTest::roundTrip() {
     TestProgram program;
     program.writeSettings(range1000);
     Form1 &menu = program.start();
-    Random::script({drawing(345, 1000), drawing(16, 1000), drawing(999, 1000)});
+    Random::script({fractionFor(345, 1000), fractionFor(16, 1000), fractionFor(999, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     Form2 &screen = Screens::get<Form2>();
     QPushButton *okay = control<QPushButton>(&screen, "Befehl2");
@@ -131,7 +127,7 @@ void WordsExerciseTest::wrongAnswers() {
     TestProgram program;
     program.writeSettings(range1000);
     Form1 &menu = program.start();
-    Random::script({drawing(345, 1000)});
+    Random::script({fractionFor(345, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
 
@@ -181,7 +177,7 @@ void WordsExerciseTest::clickOnAnswerFieldGivesANewWord() {
     TestProgram program;
     program.writeSettings(range1000);
     Form1 &menu = program.start();
-    Random::script({drawing(345, 1000), drawing(21, 1000)});
+    Random::script({fractionFor(345, 1000), fractionFor(21, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     Form2 &screen = Screens::get<Form2>();
     typeDigits(control<QPushButton>(&screen, "Befehl2"), QStringLiteral("12"));
@@ -195,7 +191,7 @@ void WordsExerciseTest::clickOnAnswerFieldGivesANewWord() {
 void WordsExerciseTest::taskWhileTheScreenWasNeverShown() {
     TestProgram program;
     MODUL1::Zahlenraum = 100000;
-    Random::script({drawing(16016, 100000)});
+    Random::script({fractionFor(16016, 100000)});
     MODUL1::NeueWoerterAufgabe();
 
     Form2 &screen = Screens::get<Form2>();

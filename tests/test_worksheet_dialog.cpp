@@ -1,6 +1,7 @@
 // The worksheet dialog driven through the menu and its real controls:
 // opening, the type list, appending tasks, clearing, copying, the print
 // question and the ways back to the menu.
+#include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 
@@ -44,11 +45,6 @@ void choose(Form11 &dialog, const QString &type) {
 
 QString fieldText(Form11 &dialog) {
     return control<QPlainTextEdit>(&dialog, "Text1")->toPlainText();
-}
-
-// The fraction that makes Random::draw(range) give n.
-double drawing(int n, int range) {
-    return (n - 0.5) / range;
 }
 
 const QString thirty = QString(30, QLatin1Char('_'));
@@ -236,7 +232,7 @@ void WorksheetDialogTest::twoDigitsTasksTwoLines() {
     program.writeSettings(" 3 \r\n");
     Form11 &dialog = openWorksheets(program.start(), 1000);
     choose(dialog, QStringLiteral("Ziffern"));
-    Random::script({drawing(12, 1000), drawing(907, 1000)});
+    Random::script({fractionFor(12, 1000), fractionFor(907, 1000)});
     press(dialog, "Befehl3");
     press(dialog, "Befehl3");
     QCOMPARE(dialog.worksheetText(),
@@ -255,7 +251,7 @@ void WorksheetDialogTest::appendsAfterHandTypedText() {
     QTest::keyClicks(field, QStringLiteral("Datum: "));
     QTest::keyClick(field, Qt::Key_Home); // the caret elsewhere changes nothing
     choose(dialog, QStringLiteral("Nachbarn"));
-    Random::script({drawing(42, 100), drawing(100, 100)});
+    Random::script({fractionFor(42, 100), fractionFor(100, 100)});
     press(dialog, "Befehl3");
     press(dialog, "Befehl3");
     QCOMPARE(dialog.worksheetText(), QStringLiteral("Name:\r\nDatum: ____  42  ____\r\n"
@@ -326,7 +322,7 @@ void WorksheetDialogTest::kopierenCopiesAndBeeps() {
         [&] { events << QStringLiteral("beep:") + QGuiApplication::clipboard()->text(); });
     control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Übungen für Jörg"));
     choose(dialog, QStringLiteral("Mengen"));
-    Random::script({drawing(21, 100)});
+    Random::script({fractionFor(21, 100)});
     press(dialog, "Befehl3");
     QGuiApplication::clipboard()->setText(QStringLiteral("alt"));
     press(dialog, "Befehl2");

@@ -1,6 +1,7 @@
 // The worksheet lines, type by type, against scripted random fractions; the
 // three types that borrow an exercise's task routine through the real
 // (hidden) exercise screens.
+#include "Draws.h"
 #include "Program.h"
 
 #include "exercises/quantity/Form7.h"
@@ -19,11 +20,6 @@
 using namespace WorksheetRecipes;
 
 namespace {
-
-// The fraction that makes Random::draw(range) give n.
-double drawing(int n, int range) {
-    return (n - 0.5) / range;
-}
 
 // The fraction that makes Int(r * 10) give count.
 double count(int c) {
@@ -121,7 +117,7 @@ void WorksheetRecipesTest::numberedLines() {
     MODUL1::Zahlenraum = range;
     QList<double> fractions;
     for (int n : numbers)
-        fractions << drawing(n, range);
+        fractions << fractionFor(n, range);
     Random::script(fractions);
     QCOMPARE(WorksheetTasks::taskText(type), expected);
     QCOMPARE(Random::scriptLeft(), 0);
@@ -200,7 +196,7 @@ void WorksheetRecipesTest::countingStartsInsideTheRange() {
     QFETCH(int, range);
     // Scripted: too small, too large, then a fitting start.
     const int start = range == 20 ? 10 : 51;
-    Random::script({drawing(3, range), drawing(range, range), drawing(start, range)});
+    Random::script({fractionFor(3, range), fractionFor(range, range), fractionFor(start, range)});
     const QString gap = QStringLiteral("  ") + underscores(int(QString::number(start).size()) + 2);
     QCOMPARE(countingLine(range),
              QLatin1Char(' ') + QString::number(start) + gap.repeated(6) + crlf);
@@ -232,7 +228,7 @@ void WorksheetRecipesTest::fixedLines() {
 void WorksheetRecipesTest::wordsTaskReadsTheWordsScreen() {
     TestProgram program;
     MODUL1::Zahlenraum = 1000;
-    Random::script({drawing(345, 1000)});
+    Random::script({fractionFor(345, 1000)});
     QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Wörter")),
              QStringLiteral("________ = dreihundertfünfundvierzig\r\n"));
     QCOMPARE(Screens::get<Form2>().wordLabel()->objectName(), QStringLiteral("Bezeichnung1"));
@@ -255,8 +251,8 @@ void WorksheetRecipesTest::familyTaskReadsTheNumberField() {
 void WorksheetRecipesTest::orderingTaskReadsTheOrderingScreen() {
     TestProgram program;
     MODUL1::Zahlenraum = 100;
-    Random::script(
-        {drawing(40, 100), drawing(7, 100), drawing(93, 100), drawing(12, 100), drawing(65, 100)});
+    Random::script({fractionFor(40, 100), fractionFor(7, 100), fractionFor(93, 100),
+                    fractionFor(12, 100), fractionFor(65, 100)});
     QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Ordnen")),
              QStringLiteral("\r\n40,   7,   93,   12,   65:\r\n"
                             "________ , ________ , ________ , ________ , ________\r\n"));
