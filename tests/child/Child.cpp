@@ -25,6 +25,7 @@ Child::Child(quint32 seed) : rng_(seed) {
     boxes_.setPollInterval(0);
     boxes_.decide = [this](const SeenBox &box) { return BoxAnswers::answer(*this, box); };
     boxes_.onBox = [this](const SeenBox &box) {
+        trace_.box(box);
         ++stats_.boxes;
         // The running count in a title would make every right-answer box a line of its own.
         ++stats_.boxesByText[QString(box.title).replace(QRegularExpression(QStringLiteral("\\d+")),
@@ -118,6 +119,8 @@ void Child::run(int actions) {
         QCoreApplication::processEvents();
         ++stats_.actions;
         ++stats_.actionsPerScreen[where];
+        if (QWidget *now = currentScreen())
+            trace_.action(stats_.actions, where + QStringLiteral(": ") + step.what, now);
         watchdog.completed();
 
         if (done) {

@@ -7,6 +7,7 @@
 
 #include "ChildStats.h"
 #include "ModalBoxes.h"
+#include "Trace.h"
 
 #include <QHash>
 #include <QList>
@@ -67,4 +68,5 @@ private:
     QWidget *planScreen_ = nullptr;
     int tries_ = 0;
     ChildStats stats_;
+    Trace trace_;
 };
