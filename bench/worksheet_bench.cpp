@@ -3,9 +3,9 @@
 // processing a teacher's screen would see. Appending must stay cheap however
 // long the sheet grows, so ten times the presses should take about ten times
 // as long.
-#include "platform/Random.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
 #include "worksheets/Form11.h"
 
 #include <QApplication>
@@ -44,7 +44,7 @@ int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    MODUL1::Zahlenraum = 1000;
+    MODUL1::session().setRange(1000);
     Form11 &dialog = Screens::get<Form11>();
     dialog.display();
     QApplication::processEvents();

@@ -2,7 +2,7 @@
 
 // What must hold for any settings file, shared by the fuzz target and the
 // regression test that replays what the fuzzer found.
-#include "platform/SettingsFile.h"
+#include "core/SettingsFile.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -4,7 +4,7 @@
 // the rows are designed in, and a scripted fraction that draws a chosen number.
 #include "Draws.h"
 #include "exercises/quantity/BlockPicture.h"
-#include "platform/Twips.h"
+#include "ui/Twips.h"
 
 #include <QImage>
 #include <QList>

@@ -3,7 +3,7 @@
 // Drag-and-drop as the window system delivers it, for tests that cannot run
 // a real QDrag (its loop needs a live display).
 
-#include "platform/Label.h"
+#include "ui/Label.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>

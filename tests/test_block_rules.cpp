@@ -1,7 +1,7 @@
 // The rules of the block exercises and the drawn shape of each block, without screens.
 #include "block_test_helpers.h"
+#include "core/NumberText.h"
 #include "exercises/quantity/BlockRules.h"
-#include "platform/NumberText.h"
 
 #include <QPainter>
 #include <QTest>
@@ -75,8 +75,8 @@ void BlockRulesTest::everyNumberHasOnePictureThatAddsUp() {
         QVERIFY2(c.tausender >= 0 && c.tausender <= 10 && c.hunderter >= 0 && c.hunderter <= 9 &&
                      c.zehner >= 0 && c.zehner <= 9 && c.einer >= 0 && c.einer <= 9,
                  qPrintable(QString::number(n)));
-        QCOMPARE(blockSumText(c), digitsOf(n));
-        QCOMPARE(pictureAnswer(n), digitsOf(n));
+        QCOMPARE(blockSumText(c), NumberText::digits(n));
+        QCOMPARE(pictureAnswer(n), NumberText::digits(n));
     }
 }
 

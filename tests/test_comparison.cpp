@@ -5,14 +5,14 @@
 #include "Program.h"
 #include "drop_events.h"
 
+#include "core/NumberText.h"
+#include "core/Random.h"
 #include "exercises/relation/ComparisonRules.h"
 #include "exercises/relation/Form10.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -68,8 +68,8 @@ private:
 Form10 &ComparisonTest::open(TestProgram &program, const QList<int> &numbers,
                              const QByteArray &range) {
     program.writeSettings(range);
-    Form1 &menu = program.start();
-    scriptNumbers(numbers, MODUL1::Zahlenraum);
+    MenuScreen &menu = program.start();
+    scriptNumbers(numbers, MODUL1::session().range());
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl10")), Qt::LeftButton);
     return Screens::get<Form10>();
 }
@@ -107,7 +107,7 @@ void ComparisonTest::taskShowsNumbersAndExpectedSigns() {
     QFETCH(QList<int>, numbers);
     QFETCH(QString, signs);
     TestProgram program;
-    MODUL1::Zahlenraum = range;
+    MODUL1::session().setRange(range);
     MODUL1::Zahlenfeld.fill(-1);
     Form10 &screen = Screens::get<Form10>();
     for (int k = 1; k <= Form10::squareCount; ++k)
@@ -120,7 +120,8 @@ void ComparisonTest::taskShowsNumbersAndExpectedSigns() {
     QCOMPARE(squares(screen), QStringLiteral("|||"));
     for (int k = 1; k <= Form10::numberCount; ++k) {
         QCOMPARE(screen.numberLabel(k)->objectName(), name(4 + k));
-        QCOMPARE(screen.numberLabel(k)->text(), digitsOf(numbers[k - 1])); // no leading blank
+        QCOMPARE(screen.numberLabel(k)->text(),
+                 NumberText::digits(numbers[k - 1])); // no leading blank
         QCOMPARE(MODUL1::Zahlenfeld[size_t(k)], numbers[k - 1]);
     }
     QCOMPARE(MODUL1::Zahlenfeld[6], -1); // entries 6 .. 10 are not this exercise's

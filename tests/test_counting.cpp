@@ -3,12 +3,12 @@
 #include "ModalBoxes.h"
 #include "Program.h"
 
+#include "core/Random.h"
 #include "exercises/relation/Form12.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -77,7 +77,7 @@ private:
 
 Form12 &CountingTest::open(TestProgram &program, int range) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::seed(11);
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl11")), Qt::LeftButton);
     return Screens::get<Form12>();
@@ -89,7 +89,7 @@ void CountingTest::openingAtEveryRange() {
         ModalBoxes boxes;
         Form12 &form = open(program, range);
         QVERIFY(boxes.seen.isEmpty()); // no range limit for counting
-        QCOMPARE(MODUL1::Zahlenraum, range);
+        QCOMPARE(MODUL1::session().range(), range);
         QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis %1").arg(range));
         QCOMPARE(stepText(form), QStringLiteral("+ 1"));
         QCOMPARE(MODUL1::Merker, QStringLiteral("2"));
@@ -189,7 +189,7 @@ void CountingTest::rowsForEveryStepButtonAndRange() {
     QCOMPARE(boxes.seen.size(), conflict ? 2 : 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
-    QCOMPARE(Screens::get<Form1>().counterLabel()->text(), QStringLiteral(" 1"));
+    QCOMPARE(testApp().session().count(), 1);
     QCOMPARE(boxes.unexpected, 0);
 
     // A new row with the same step.
@@ -284,7 +284,7 @@ void CountingTest::stepHeldBetweenVisits() {
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl4")), Qt::LeftButton);
     QTest::mouseClick(form.ende(), Qt::LeftButton);
     QVERIFY(!form.isVisible());
-    Form1 &menu = Screens::get<Form1>();
+    MenuScreen &menu = testApp().menu();
     QVERIFY(menu.isVisible());
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl11")), Qt::LeftButton);
     QCOMPARE(stepText(form), QStringLiteral("- 10"));

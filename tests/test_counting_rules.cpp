@@ -1,7 +1,7 @@
 // The rules of a counting row: the step text, which steps fit a range and
 // where a row may start.
+#include "core/Random.h"
 #include "exercises/relation/Form12Rules.h"
-#include "platform/Random.h"
 
 #include <QTest>
 

@@ -3,13 +3,13 @@
 #include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
+#include "core/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
 #include "numbers/DigitsTask.h"
 #include "numbers/Form3.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -71,9 +71,10 @@ QString sliderSetting() {
     return digits;
 }
 
-Form1 &openDigits(TestProgram &program, const QByteArray &settings, const QList<double> &draws) {
+MenuScreen &openDigits(TestProgram &program, const QByteArray &settings,
+                       const QList<double> &draws) {
     program.writeSettings(settings);
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script(draws);
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl2"), Qt::LeftButton);
     return menu;
@@ -98,7 +99,7 @@ private slots:
 
 void DigitsExerciseTest::screenAsOpenedFromTheMenu() {
     TestProgram program;
-    Form1 &menu = openDigits(program, " 3 \r\n", {fractionFor(345, 1000)});
+    MenuScreen &menu = openDigits(program, " 3 \r\n", {fractionFor(345, 1000)});
     QVERIFY(screen().isVisible());
     QVERIFY(!menu.isVisible());
     QCOMPARE(screen().windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000"));
@@ -128,7 +129,7 @@ void DigitsExerciseTest::screenAsOpenedFromTheMenu() {
 
 void DigitsExerciseTest::roundTrip() {
     TestProgram program;
-    Form1 &menu = openDigits(program, " 3 \r\n", {fractionFor(345, 1000), fractionFor(7, 1000)});
+    openDigits(program, " 3 \r\n", {fractionFor(345, 1000), fractionFor(7, 1000)});
 
     setSlider(3, 3);
     QCOMPARE(caption("Bezeichnung2"), QStringLiteral("dreihundert"));
@@ -149,7 +150,7 @@ void DigitsExerciseTest::roundTrip() {
     QCOMPARE(boxes.last().icon, QMessageBox::Information);
     QCOMPARE(boxes.last().buttons, QStringList{"OK"});
     QCOMPARE(settingDuringBox, QStringLiteral("000345"));
-    QCOMPARE(menu.counterLabel()->text(), QStringLiteral(" 1"));
+    QCOMPARE(testApp().session().count(), 1);
     // The next task: all sliders back at 0 and no word.
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("7"));
     QCOMPARE(sliderSetting(), QStringLiteral("000000"));
@@ -192,7 +193,7 @@ void DigitsExerciseTest::verdicts() {
     QFETCH(QString, word);
     QFETCH(bool, right);
     TestProgram program;
-    Form1 &menu = openDigits(program, settings, {fractionFor(task, range), fractionFor(1, range)});
+    openDigits(program, settings, {fractionFor(task, range), fractionFor(1, range)});
     setSliders(sliders);
     QCOMPARE(caption("Bezeichnung2"), word);
 
@@ -213,7 +214,7 @@ void DigitsExerciseTest::verdicts() {
     QCOMPARE(caption("Bezeichnung1"), QString::number(task));
     QCOMPARE(sliderSetting(), sliders);
     QCOMPARE(caption("Bezeichnung2"), word);
-    QCOMPARE(menu.counterLabel()->text(), QString());
+    QCOMPARE(testApp().session().count(), 0);
 }
 
 void DigitsExerciseTest::wordFollowsTheThumbWhileDragged() {
@@ -276,7 +277,7 @@ void DigitsExerciseTest::largestRangeDrawsAgainForSevenDigits() {
     QCOMPARE(Random::scriptLeft(), 0);
 
     // The plain rule, in each range: the top number stays where six places reach it.
-    MODUL1::Zahlenraum = 100000;
+    MODUL1::session().setRange(100000);
     Random::script({0.9999999});
     drawSliderNumber();
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("100000"));

@@ -1,16 +1,16 @@
 // The quantities exercise driven through the menu, its scroll bars and its boxes.
 #include "Program.h"
 #include "block_test_helpers.h"
+#include "core/Random.h"
 #include "exercises/quantity/BlockCounts.h"
 #include "exercises/quantity/Form4.h"
 #include "exercises/quantity/Form5.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
 #include "scrollbar_mouse.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
 #include "support/ModalBoxes.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -50,7 +50,7 @@ QList<int> counts() {
 // Starts the program at a range and opens the quantities screen with these numbers to come.
 Form4 &open(TestProgram &program, int range, const QList<int> &numbers) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     QList<double> script;
     for (int n : numbers)
         script << fractionFor(n, qMin(range, 10000));
@@ -103,8 +103,8 @@ void Form4Test::menuLimitsRange() {
     QFETCH(bool, limited);
     TestProgram program;
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
-    Form1 &menu = program.start();
-    QCOMPARE(MODUL1::Zahlenraum, range);
+    MenuScreen &menu = program.start();
+    QCOMPARE(MODUL1::session().range(), range);
     // The largest number of the range the task is built in.
     const int built = qMin(range, 10000);
     Random::script({fractionFor(built, built)});
@@ -121,7 +121,7 @@ void Form4Test::menuLimitsRange() {
         QCOMPARE(box.buttons, QStringList{"OK"});
         QCOMPARE(menu.rangeBar()->value(), 4);
     }
-    QCOMPARE(MODUL1::Zahlenraum, built);
+    QCOMPARE(MODUL1::session().range(), built);
     QCOMPARE(MODUL1::Zahl, double(built));
     QCOMPARE(MODUL1::ZahlText, QString::number(built));
     QWidget *shown = button == "Befehl4" ? static_cast<QWidget *>(&Screens::get<Form4>())
@@ -364,7 +364,7 @@ void Form4Test::clickOnNumberSkipsWithoutCounting() {
     QCOMPARE(barValues(), QList<int>({0, 0, 0, 0}));
     QVERIFY(pictureEmpty(shot(&form)));
     QCOMPARE(boxes.seen.size(), 0);
-    QCOMPARE(Screens::get<Form1>().counterLabel()->text().trimmed(), QString());
+    QCOMPARE(testApp().session().count(), 0);
 }
 
 void Form4Test::newTaskClearsCountsLeftByPictures() {
@@ -374,10 +374,10 @@ void Form4Test::newTaskClearsCountsLeftByPictures() {
     QTest::mouseClick(form.ende(), Qt::LeftButton);
     // The pictures screen leaves its counts behind, while every bar here is at 0.
     Random::script({fractionFor(1234, 10000), fractionFor(8, 10000)});
-    QTest::mouseClick(control<QPushButton>(&Screens::get<Form1>(), "Befehl5"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl5"), Qt::LeftButton);
     QCOMPARE(counts(), QList<int>({1, 2, 3, 4}));
     QTest::mouseClick(Screens::get<Form5>().ende(), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>(&Screens::get<Form1>(), "Befehl4"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl4"), Qt::LeftButton);
     QCOMPARE(control<Label>(&form, "Bezeichnung1")->text(), QStringLiteral("8"));
     QCOMPARE(counts(), QList<int>({0, 0, 0, 0}));
     QVERIFY(pictureEmpty(shot(&form)));

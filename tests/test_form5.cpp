@@ -1,15 +1,15 @@
 // The pictures exercise driven through the menu, the keyboard and its boxes.
 #include "Program.h"
 #include "block_test_helpers.h"
+#include "core/Random.h"
 #include "exercises/quantity/BlockCounts.h"
 #include "exercises/quantity/Form4.h"
 #include "exercises/quantity/Form5.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
 #include "support/ModalBoxes.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -26,7 +26,7 @@ int positionOf(int range) {
 // Starts the program at a range and opens the pictures screen with these numbers to come.
 Form5 &open(TestProgram &program, int range, const QList<int> &numbers) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     QList<double> script;
     for (int n : numbers)
         script << fractionFor(n, range);
@@ -209,7 +209,7 @@ void Form5Test::samePictureAsQuantities() {
     const QImage drawn = shot(&pictures);
     QTest::mouseClick(pictures.ende(), Qt::LeftButton);
     Random::script({fractionFor(77, 10000)});
-    QTest::mouseClick(control<QPushButton>(&Screens::get<Form1>(), "Befehl4"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl4"), Qt::LeftButton);
     Form4 &quantities = Screens::get<Form4>();
     control<QScrollBar>(&quantities, "HBildlauf4")->setValue(1);
     control<QScrollBar>(&quantities, "HBildlauf1")->setValue(2);

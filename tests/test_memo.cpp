@@ -1,12 +1,12 @@
 // The memory game screen, played through its real card labels from the menu.
 #include "ModalBoxes.h"
 #include "Program.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "platform/Twips.h"
+#include "core/Random.h"
+#include "legacy/Screens.h"
 #include "reward/memo.h"
-#include "shell/Form1.h"
-#include "shell/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -79,27 +79,26 @@ private slots:
 
 private:
     // Gives the menu 20 correct answers and presses "Belohnung".
-    memo *openReward(Form1 &menu);
+    memo *openReward(MenuScreen &menu);
 };
 
-memo *MemoTest::openReward(Form1 &menu) {
-    control<QLabel>(&menu, "Bezeichnung2")->setText(QStringLiteral(" 20"));
-    auto *reward = control<QPushButton>(&menu, "Befehl15");
-    reward->setEnabled(true);
-    QTest::mouseClick(reward, Qt::LeftButton);
+memo *MemoTest::openReward(MenuScreen &menu) {
+    for (int i = 0; i < Session::rewardPrice; ++i)
+        testApp().session().answerRight();
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl15"), Qt::LeftButton);
     return &Screens::get<memo>();
 }
 
 void MemoTest::rewardOpensTheGameCentred() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     memo *game = openReward(menu);
 
     QVERIFY(game->isVisible());
     QVERIFY(!menu.isVisible());
     QCOMPARE(game->windowTitle(), QStringLiteral("Memospiel"));
-    QCOMPARE(control<QLabel>(&menu, "Bezeichnung2")->text(), QStringLiteral(" 0"));
+    QCOMPARE(testApp().session().count(), 0);
     QVERIFY(!control<QPushButton>(&menu, "Befehl15")->isEnabled());
 
     const QRect display = game->screen()->geometry();
@@ -155,7 +154,7 @@ void MemoTest::boardLayout() {
 void MemoTest::wholeGame() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     memo *game = openReward(menu);
     Random::script(scriptFor(deal));
     const QString allOpen(18, QLatin1Char('1'));
@@ -249,7 +248,7 @@ void MemoTest::wholeGame() {
 void MemoTest::nextGameDealsAnewOnDarkBlue() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     memo *game = openReward(menu);
     Random::script(scriptFor(deal));
     {
@@ -290,7 +289,7 @@ void MemoTest::stop() {
     QFETCH(QString, answer);
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     memo *game = openReward(menu);
     Random::script(scriptFor(deal));
 

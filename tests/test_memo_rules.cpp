@@ -1,5 +1,5 @@
 // The memory game's rules without a screen: the deal and the board text.
-#include "platform/Random.h"
+#include "core/Random.h"
 #include "reward/MemoRules.h"
 
 #include <QTest>

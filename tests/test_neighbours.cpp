@@ -4,13 +4,13 @@
 #include "ModalBoxes.h"
 #include "Program.h"
 
+#include "core/Random.h"
 #include "exercises/relation/Form9.h"
 #include "exercises/relation/Form9Rules.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -112,7 +112,7 @@ void NeighboursTest::kindDrawnWithEqualChance() {
 
 Form9 &NeighboursTest::open(TestProgram &program, int range, int shown, Art art) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script({fractionFor(shown, range), fuerArt(art)});
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl9")), Qt::LeftButton);
     return Screens::get<Form9>();
@@ -216,7 +216,7 @@ void NeighboursTest::placeHeldAgainstLaterRangeChange() {
     Form9 &form = open(program, 10000, 7, NachbarRegeln::Nachfolger);
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl6")), Qt::LeftButton);
     QTest::mouseClick(form.ende(), Qt::LeftButton);
-    Form1 &menu = Screens::get<Form1>();
+    MenuScreen &menu = testApp().menu();
     menu.rangeBar()->setValue(2); // 100
 
     Random::script({fractionFor(57, 100), fuerArt(NachbarRegeln::Nachfolger)});
@@ -245,7 +245,7 @@ void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
     QCOMPARE(boxes.last().icon, QMessageBox::Information);
-    QCOMPARE(Screens::get<Form1>().counterLabel()->text(), QStringLiteral(" 1"));
+    QCOMPARE(testApp().session().count(), 1);
     // The next task: 60 in the left box, its successor asked on the right.
     QCOMPARE(text("Bezeichnung1"), QStringLiteral("60"));
     QCOMPARE(text("Bezeichnung2"), QString());
@@ -281,7 +281,7 @@ void NeighboursTest::wrongAnswersEmptyTheBoxAndKeepTheTask() {
     QCOMPARE(text("Bezeichnung1"), QStringLiteral("47"));
     QCOMPARE(text("Bezeichnung4"), QStringLiteral("E-Nachfolger"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("48"));
-    QVERIFY(Screens::get<Form1>().counterLabel()->text().trimmed().isEmpty()); // nothing counted
+    QVERIFY(testApp().session().count() == 0); // nothing counted
 }
 
 void NeighboursTest::typingKeys() {
@@ -314,7 +314,7 @@ void NeighboursTest::clickOnABoxSkipsTheTask() {
         QCOMPARE(MODUL1::ZahlText, QStringLiteral("16"));
     }
     QVERIFY(boxes.seen.isEmpty());
-    QVERIFY(Screens::get<Form1>().counterLabel()->text().trimmed().isEmpty()); // nothing counted
+    QVERIFY(testApp().session().count() == 0); // nothing counted
 }
 
 QTEST_MAIN(NeighboursTest)

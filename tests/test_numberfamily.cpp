@@ -4,14 +4,14 @@
 #include "Program.h"
 #include "structure_typing.h"
 
+#include "core/Random.h"
 #include "exercises/quantity/Form7.h"
 #include "exercises/quantity/NumberFamily.h"
 #include "exercises/quantity/ShapeControls.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 
@@ -30,7 +30,7 @@ QList<double> digitFractions(const QList<int> &digits) {
 
 Form7 &openFamily(TestProgram &program, int rangePosition, const QList<double> &script) {
     program.writeSettings(QByteArray::number(rangePosition) + " \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script(script);
     control<QPushButton>(&menu, "Befehl7")->click();
     return Screens::get<Form7>();
@@ -130,7 +130,7 @@ void NumberFamilyTest::scriptedFamilies() {
     QFETCH(int, range);
     QFETCH(double, baseFraction);
     QFETCH(QList<int>, expected);
-    MODUL1::Zahlenraum = range;
+    MODUL1::session().setRange(range);
     Random::script(digitFractions({1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) << baseFraction);
     const std::array<int, 11> family = numberFamily(range);
     QCOMPARE(Random::scriptLeft(), 0);
@@ -232,13 +232,13 @@ void NumberFamilyTest::clickBuildsNewFamily() {
     TestProgram program;
     Form7 &form = openFamily(program, 3, digitFractions({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) << 0.0);
     typeKeys(form.okay(), "12");
-    const QString count = Screens::get<Form1>().counterLabel()->text();
+    const int count = testApp().session().count();
     Random::script(digitFractions({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) << 0.5);
     QTest::mouseClick(form.answerField(), Qt::LeftButton);
     QCOMPARE(form.member(1)->text(), QStringLiteral("500"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("509"));
-    QCOMPARE(form.answerField()->text(), QString());               // a new family empties the field
-    QCOMPARE(Screens::get<Form1>().counterLabel()->text(), count); // nothing counted
+    QCOMPARE(form.answerField()->text(), QString()); // a new family empties the field
+    QCOMPARE(testApp().session().count(), count);    // nothing counted
 }
 
 QTEST_MAIN(NumberFamilyTest)

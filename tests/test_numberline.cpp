@@ -4,14 +4,14 @@
 #include "Program.h"
 #include "structure_typing.h"
 
+#include "core/Random.h"
 #include "exercises/quantity/Form6.h"
 #include "exercises/quantity/NumberLine.h"
 #include "exercises/quantity/ShapeControls.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,7 +33,7 @@ int rangePosition(int range) {
 // Starts the program at the range and opens the number line with n drawn.
 Form6 &openNumberLine(TestProgram &program, int range, int drawn) {
     program.writeSettings(QByteArray::number(rangePosition(range)) + " \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script({fractionFor(drawn, range)});
     control<QPushButton>(&menu, "Befehl6")->click();
     return Screens::get<Form6>();
@@ -220,7 +220,7 @@ void NumberLineTest::stepSurvivesMenuVisit() {
     typeKeys(form.okay(), "12");
 
     QTest::mouseClick(form.ende(), Qt::LeftButton);
-    Form1 &menu = Screens::get<Form1>();
+    MenuScreen &menu = testApp().menu();
     QVERIFY(!form.isVisible());
     QVERIFY(menu.isVisible());
 

@@ -1,7 +1,7 @@
 // The German number words: the three word lists, the construction place by
 // place, and the word of every number a task can draw.
+#include "legacy/Modul1.h"
 #include "numbers/NumberWords.h"
-#include "shell/Modul1.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -5,13 +5,13 @@
 #include "Program.h"
 #include "drop_events.h"
 
+#include "core/Random.h"
 #include "exercises/relation/Form13.h"
 #include "exercises/relation/OrderingRules.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -83,8 +83,8 @@ private:
 
 Form13 &OrderingTest::open(TestProgram &program, const OrderingRow &draws) {
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
-    scriptDraws(draws, MODUL1::Zahlenraum);
+    MenuScreen &menu = program.start();
+    scriptDraws(draws, MODUL1::session().range());
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl14")), Qt::LeftButton);
     return Screens::get<Form13>();
 }
@@ -154,7 +154,7 @@ void OrderingTest::checkComparesValues() {
 
 void OrderingTest::taskWorksOnHiddenScreen() {
     TestProgram program;
-    MODUL1::Zahlenraum = 20;
+    MODUL1::session().setRange(20);
     MODUL1::Zahlenfeld.fill(-1);
     MODUL1::Zahl = 17;
     MODUL1::ZahlText = QStringLiteral("17");
@@ -187,10 +187,10 @@ void OrderingTest::openingFromMenu() {
     const QPoint unplaced = screen.pos();
 
     scriptDraws({8, 2, 15, 2, 9}, 20);
-    QTest::mouseClick(control<QPushButton>(&Screens::get<Form1>(), QStringLiteral("Befehl14")),
+    QTest::mouseClick(control<QPushButton>(&testApp().menu(), QStringLiteral("Befehl14")),
                       Qt::LeftButton);
     QVERIFY(screen.isVisible());
-    QVERIFY(!Screens::get<Form1>().isVisible());
+    QVERIFY(!testApp().menu().isVisible());
     QCOMPARE(screen.pos(), unplaced);
     QCOMPARE(screen.windowTitle(), QStringLiteral("ZUB-Zahlen bis 20"));
     QCOMPARE(upperRow(screen), QStringLiteral("8 2 15 3 9"));
@@ -218,7 +218,7 @@ void OrderingTest::openingFromMenu() {
     QTest::mouseClick(screen.ende(), Qt::LeftButton);
     QVERIFY(!screen.isVisible());
     scriptDraws({1, 2, 3, 4, 5}, 20);
-    QTest::mouseClick(control<QPushButton>(&Screens::get<Form1>(), QStringLiteral("Befehl14")),
+    QTest::mouseClick(control<QPushButton>(&testApp().menu(), QStringLiteral("Befehl14")),
                       Qt::LeftButton);
     QCOMPARE(upperRow(screen), QStringLiteral("1 2 3 4 5"));
 }

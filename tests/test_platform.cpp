@@ -1,8 +1,8 @@
 // The helpers under every screen: number text, key codes, the settings file, chance.
-#include "platform/KeyCodes.h"
-#include "platform/NumberText.h"
-#include "platform/Random.h"
-#include "platform/SettingsFile.h"
+#include "core/NumberText.h"
+#include "core/Random.h"
+#include "core/SettingsFile.h"
+#include "ui/KeyCodes.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,23 +47,24 @@ void PlatformTest::numericPrefix_data() {
 void PlatformTest::numericPrefix() {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(Val(text), value);
+    QCOMPARE(NumberText::value(text), value);
 }
 
 void PlatformTest::standardConversion() {
-    QCOMPARE(Str(100), QStringLiteral(" 100"));
-    QCOMPARE(Str(0), QStringLiteral(" 0"));
-    QCOMPARE(Str(-2), QStringLiteral("-2"));
-    QCOMPARE(Str(1000000), QStringLiteral(" 1000000"));
-    QCOMPARE(digitsOf(1000000), QStringLiteral("1000000"));
+    QCOMPARE(NumberText::withBlank(100), QStringLiteral(" 100"));
+    QCOMPARE(NumberText::withBlank(0), QStringLiteral(" 0"));
+    QCOMPARE(NumberText::withBlank(-2), QStringLiteral("-2"));
+    QCOMPARE(NumberText::withBlank(1000000), QStringLiteral(" 1000000"));
+    QCOMPARE(NumberText::digits(1000000), QStringLiteral("1000000"));
 }
 
 void PlatformTest::roundingHalvesToEven() {
-    QCOMPARE(roundHalfEven(2.5), 2);
-    QCOMPARE(roundHalfEven(3.5), 4);
-    QCOMPARE(roundHalfEven(-2.5), -2);
-    QCOMPARE(roundHalfEven(2.6), 3);
-    QCOMPARE(intVal(QStringLiteral("99999999999")), std::numeric_limits<int>::max());
+    QCOMPARE(NumberText::roundHalfEven(2.5), 2);
+    QCOMPARE(NumberText::roundHalfEven(3.5), 4);
+    QCOMPARE(NumberText::roundHalfEven(-2.5), -2);
+    QCOMPARE(NumberText::roundHalfEven(2.6), 3);
+    QCOMPARE(NumberText::wholeNumber(QStringLiteral("99999999999")),
+             std::numeric_limits<int>::max());
 }
 
 void PlatformTest::keyCodes() {

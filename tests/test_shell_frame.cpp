@@ -3,12 +3,12 @@
 #include "ModalBoxes.h"
 #include "Program.h"
 
-#include "platform/Label.h"
-#include "shell/ExerciseScreen.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
-#include "shell/ZUBLABEL.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/ExerciseScreen.h"
+#include "ui/InfoScreen.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -21,7 +21,8 @@ namespace {
 // A typing screen: the answer is typed into Bezeichnung2, the task is "42".
 class TypingScreen : public ExerciseScreen {
 public:
-    TypingScreen() : ExerciseScreen(QStringLiteral("FormTest"), Keys::EnterAndDigits) {
+    TypingScreen()
+        : ExerciseScreen(QStringLiteral("FormTest"), Keys::EnterAndDigits, testApp().session()) {
         setFixedSize(400, 300);
         task = new Label(QStringLiteral("Bezeichnung1"), this);
         task->setGeometry(10, 10, 100, 30);
@@ -82,9 +83,13 @@ private:
 
 TypingScreen *FrameTest::open(TestProgram &program, bool limit) {
     program.writeSettings("1");
-    Form1 &menu = program.start();
-    menu.setExercises(
-        {{QStringLiteral("Befehl3"), [] { return &Screens::get<TypingScreen>(); }, limit}});
+    MenuScreen &menu = program.start();
+    menu.setExercises({{QStringLiteral("Befehl3"),
+                        [] {
+                            testApp().returnsToMenu(Screens::get<TypingScreen>());
+                            return &Screens::get<TypingScreen>();
+                        },
+                        limit}});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     return &Screens::get<TypingScreen>();
 }
@@ -93,7 +98,7 @@ void FrameTest::openingFromTheMenu() {
     TestProgram program;
     TypingScreen *screen = open(program);
     QVERIFY(screen->isVisible());
-    QVERIFY(!Screens::get<Form1>().isVisible());
+    QVERIFY(!testApp().menu().isVisible());
     QCOMPARE(screen->windowTitle(), QStringLiteral("ZUB-Zahlen bis 20"));
     QCOMPARE(screen->ende()->text(), QStringLiteral("ENDE"));
     QCOMPARE(screen->okay()->text(), QStringLiteral("OKAY"));
@@ -104,7 +109,7 @@ void FrameTest::openingFromTheMenu() {
 void FrameTest::rangeLimitOnOpening() {
     TestProgram program;
     program.writeSettings("5");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     menu.setExercises(
         {{QStringLiteral("Befehl4"), [] { return &Screens::get<TypingScreen>(); }, true}});
     QString captionDuringBox;
@@ -117,7 +122,7 @@ void FrameTest::rangeLimitOnOpening() {
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Zahlenraum"));
     QCOMPARE(boxes.seen[0].text, QStringLiteral("Zahlenraum nur bis 10000 möglich!"));
     QCOMPARE(boxes.seen[0].icon, QMessageBox::NoIcon);
-    QCOMPARE(MODUL1::Zahlenraum, 10000);
+    QCOMPARE(MODUL1::session().range(), 10000);
     QCOMPARE(menu.rangeBar()->value(), 4);
     QCOMPARE(control<QLabel>(&menu, "Bezeichnung1")->text(), QStringLiteral("Zahlen bis 10000"));
     QCOMPARE(Screens::get<TypingScreen>().windowTitle(), QStringLiteral("ZUB-Zahlen bis 10000"));
@@ -177,12 +182,12 @@ void FrameTest::endeAndCloseBoxReturnToTheMenu() {
     TypingScreen *s = open(program);
     QTest::mouseClick(s->ende(), Qt::LeftButton);
     QVERIFY(!s->isVisible());
-    QVERIFY(Screens::get<Form1>().isVisible());
-    QTest::mouseClick(control<QPushButton>(&Screens::get<Form1>(), "Befehl3"), Qt::LeftButton);
+    QVERIFY(testApp().menu().isVisible());
+    QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl3"), Qt::LeftButton);
     QCOMPARE(s->tasks, 2); // a fresh task at every opening
     s->close();
     QVERIFY(!s->isVisible());
-    QVERIFY(Screens::get<Form1>().isVisible());
+    QVERIFY(testApp().menu().isVisible());
     QVERIFY(!program.ended);
 }
 
@@ -204,18 +209,18 @@ void FrameTest::placedOnlyAtFirstShowing() {
     QCOMPARE(s->pos(), QPoint((d.width() - s->width()) / 2, (d.height() - s->height()) / 4));
     s->move(5, 7);
     QTest::mouseClick(s->ende(), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>(&Screens::get<Form1>(), "Befehl3"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl3"), Qt::LeftButton);
     QCOMPARE(s->pos(), QPoint(5, 7));
-    Form1 &menu = Screens::get<Form1>();
+    MenuScreen &menu = testApp().menu();
     QCOMPARE(menu.pos(), QPoint((d.width() - menu.width()) / 2, (d.height() - menu.height()) / 2));
 }
 
 void FrameTest::infoScreenBesideTheMenu() {
     TestProgram program;
     program.writeSettings("1");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl12"), Qt::LeftButton);
-    ZUBLABEL &info = Screens::get<ZUBLABEL>();
+    InfoScreen &info = testApp().info();
     QVERIFY(info.isVisible());
     QVERIFY(menu.isVisible());
     QCOMPARE(info.windowTitle(), QStringLiteral("Programm-Info"));
@@ -230,7 +235,7 @@ void FrameTest::infoScreenBesideTheMenu() {
     QVERIFY(!control<QLabel>(&info, "Bezeichnung6")->text().isEmpty());
     // The menu stays usable: the range still moves.
     menu.rangeBar()->setValue(2);
-    QCOMPARE(MODUL1::Zahlenraum, 100);
+    QCOMPARE(MODUL1::session().range(), 100);
     QTest::mouseClick(control<QLabel>(&info, "Bezeichnung1"), Qt::LeftButton);
     QVERIFY(!info.isVisible());
     QVERIFY(menu.isVisible());
@@ -246,12 +251,12 @@ void FrameTest::infoScreenBesideTheMenu() {
 void FrameTest::infoScreenWhileAnExerciseIsOpen() {
     TestProgram program;
     program.writeSettings("1");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     menu.setExercises(
         {{QStringLiteral("Befehl3"), [] { return &Screens::get<TypingScreen>(); }, false}});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl12"), Qt::LeftButton);
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
-    ZUBLABEL &info = Screens::get<ZUBLABEL>();
+    InfoScreen &info = testApp().info();
     QVERIFY(info.isVisible());
     QTest::mouseClick(control<QLabel>(&info, "Bezeichnung1"), Qt::LeftButton);
     // Never the menu and an exercise on the screen together.

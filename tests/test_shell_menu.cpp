@@ -3,10 +3,10 @@
 #include "ModalBoxes.h"
 #include "Program.h"
 
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/MenuScreen.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,11 +62,11 @@ void MenuTest::startPosition() {
     TestProgram program;
     program.writeSettings(file);
     ModalBoxes boxes({"OK"});
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
 
     static const int ranges[] = {20, 100, 1000, 10000, 100000, 1000000};
     QCOMPARE(menu.rangeBar()->value(), position);
-    QCOMPARE(MODUL1::Zahlenraum, ranges[position - 1]);
+    QCOMPARE(MODUL1::session().range(), ranges[position - 1]);
     QCOMPARE(control<QLabel>(&menu, "Bezeichnung1")->text(),
              QStringLiteral("Zahlen bis %1").arg(ranges[position - 1]));
     QCOMPARE(boxes.seen.size(), message ? 1 : 0);
@@ -77,10 +77,8 @@ void MenuTest::missingFileBoxComesBeforeTheMenu() {
     TestProgram program;
     ModalBoxes boxes({"OK"});
     bool menuVisibleDuringBox = true;
-    boxes.onBox = [&](const SeenBox &) {
-        menuVisibleDuringBox = Screens::get<Form1>().isVisible();
-    };
-    Form1 &menu = program.start();
+    boxes.onBox = [&](const SeenBox &) { menuVisibleDuringBox = testApp().menu().isVisible(); };
+    MenuScreen &menu = program.start();
     QCOMPARE(boxes.seen.size(), 1);
     const SeenBox &box = boxes.seen[0];
     QCOMPARE(box.title, QStringLiteral("ZUBZAHL"));
@@ -113,16 +111,16 @@ void MenuTest::unreadableSettings() {
         program.writeSettings(QByteArray(64 * 1024 * 1024, 'x'));
     }
     ModalBoxes boxes({"OK"});
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     QCOMPARE(titles(boxes.seen), QStringList{"ZUBZAHL"});
     QCOMPARE(menu.rangeBar()->value(), 1);
-    QCOMPARE(MODUL1::Zahlenraum, 20);
+    QCOMPARE(MODUL1::session().range(), 20);
 }
 
 void MenuTest::rangeCaptionFollowsTheBar() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     QScrollBar *bar = menu.rangeBar();
     // Dragging the thumb reports every position on the way.
     bar->setSliderDown(true);
@@ -131,14 +129,14 @@ void MenuTest::rangeCaptionFollowsTheBar() {
     bar->setSliderDown(false);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QCOMPARE(bar->value(), 6);
-    QCOMPARE(MODUL1::Zahlenraum, 1000000);
+    QCOMPARE(MODUL1::session().range(), 1000000);
     QCOMPARE(program.readSettings(), QByteArray(" 1 \r\n")); // moving never writes
 }
 
 void MenuTest::endeWritesFiveBytes() {
     TestProgram program;
     program.writeSettings("1");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     menu.rangeBar()->setValue(3);
     ModalBoxes boxes({"Ja"});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl1"), Qt::LeftButton);
@@ -157,7 +155,7 @@ void MenuTest::endeWritesFiveBytes() {
 void MenuTest::endeAnsweredNoTouchesNothing() {
     TestProgram program;
     program.writeSettings("2");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     menu.rangeBar()->setValue(5);
     ModalBoxes boxes({"Nein"});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl1"), Qt::LeftButton);
@@ -171,7 +169,7 @@ void MenuTest::endeReportsAFileThatCannotBeWritten() {
     TestProgram program;
     QVERIFY(QDir().mkdir("ZUBZAHL.INI")); // nothing can replace a directory
     ModalBoxes boxes({"OK", "Ja", "OK"});
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl1"), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 3);
     const SeenBox &box = boxes.seen[2];
@@ -185,7 +183,7 @@ void MenuTest::endeReportsAFileThatCannotBeWritten() {
 void MenuTest::closeBoxAsksLikeEnde() {
     TestProgram program;
     program.writeSettings("2");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     {
         ModalBoxes boxes({"Nein"});
         menu.close();
@@ -216,7 +214,7 @@ void MenuTest::druckPrompt() {
     QFETCH(bool, opens);
     TestProgram program;
     program.writeSettings("1");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Screen sheet(QStringLiteral("Form11"), QStringLiteral("Arbeitsblatt drucken . . ."));
     menu.setWorksheetScreen([&] { return &sheet; });
     ModalBoxes boxes({answer});
@@ -233,7 +231,7 @@ void MenuTest::druckPrompt() {
 void MenuTest::exerciseButtonsWithoutScreenDoNothing() {
     TestProgram program;
     program.writeSettings("1");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     menu.setExercises({});
     for (const char *name : {"Befehl2", "Befehl3", "Befehl4", "Befehl5", "Befehl6", "Befehl7",
                              "Befehl8", "Befehl9", "Befehl10", "Befehl11", "Befehl14"}) {
@@ -243,34 +241,28 @@ void MenuTest::exerciseButtonsWithoutScreenDoNothing() {
 }
 
 void MenuTest::neueZahlCoversTheRange() {
-    TestProgram program;
-    MODUL1::Zahlenraum = 20;
+    Session session;
     Random::seed(11);
     QSet<int> seen;
     for (int i = 0; i < 2000; ++i) {
-        MODUL1::NeueZahl();
-        const int n = int(MODUL1::Zahl);
+        const int n = session.drawNumber();
         QVERIFY(n >= 1 && n <= 20);
-        QCOMPARE(MODUL1::ZahlText, QString::number(n));
         seen.insert(n);
     }
     QCOMPARE(seen.size(), 20);
-    MODUL1::Zahlenraum = 1000000;
+    session.setRange(1000000);
     Random::script({0.9999999999});
-    MODUL1::NeueZahl();
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("1000000"));
-    MODUL1::Zahlenraum = 12345; // no such range: the number stays
-    MODUL1::NeueZahl();
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("1000000"));
+    QCOMPARE(session.drawNumber(), 1000000);
+    session.setRange(12345); // no such range: the range stays
+    QCOMPARE(session.range(), 1000000);
 }
 
 void MenuTest::correctAnswersAndReward() {
     TestProgram program;
     program.writeSettings("1");
-    Form1 &menu = program.start();
-    auto *counter = control<QLabel>(&menu, "Bezeichnung2");
-    QVERIFY(counter->isHidden());
-    QCOMPARE(counter->text(), QString());
+    MenuScreen &menu = program.start();
+    Session &session = testApp().session();
+    QCOMPARE(session.count(), 0);
     {
         ModalBoxes boxes;
         for (int i = 0; i < 19; ++i) {
@@ -283,7 +275,7 @@ void MenuTest::correctAnswersAndReward() {
         QCOMPARE(boxes.seen[2].icon, QMessageBox::Information);
         QCOMPARE(boxes.seen[2].buttons, QStringList{"OK"});
         QVERIFY(!menu.rewardButton()->isEnabled());
-        QCOMPARE(counter->text(), QStringLiteral(" 19"));
+        QCOMPARE(session.count(), 19);
     }
     ModalBoxes boxes({"OK", "OK", "OK", "OK"});
     MODUL1::MeldeRichtig();
@@ -301,22 +293,25 @@ void MenuTest::correctAnswersAndReward() {
 void MenuTest::belohnungTakesTwentyOff() {
     TestProgram program;
     program.writeSettings("1");
-    Form1 &menu = program.start();
-    control<QLabel>(&menu, "Bezeichnung2")->setText(" 27");
-    menu.rewardButton()->setEnabled(true);
+    MenuScreen &menu = program.start();
+    Session &session = testApp().session();
+    for (int i = 0; i < 27; ++i)
+        session.answerRight();
+    QVERIFY(menu.rewardButton()->isEnabled());
     QTest::mouseClick(menu.rewardButton(), Qt::LeftButton);
-    QCOMPARE(control<QLabel>(&menu, "Bezeichnung2")->text(), QStringLiteral(" 7"));
+    QCOMPARE(session.count(), 7);
     QVERIFY(!menu.rewardButton()->isEnabled());
     ModalBoxes boxes({"OK"});
     MODUL1::MeldeRichtig();
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe 8/20"});
     QVERIFY(!menu.rewardButton()->isEnabled());
 
-    // Exactly twenty leaves a blank and 0; the next answer is the first again.
-    control<QLabel>(&menu, "Bezeichnung2")->setText(" 20");
-    menu.rewardButton()->setEnabled(true);
+    // Exactly twenty leaves 0; the next answer is the first again.
+    for (int i = 0; i < 12; ++i)
+        session.answerRight();
+    QVERIFY(menu.rewardButton()->isEnabled());
     QTest::mouseClick(menu.rewardButton(), Qt::LeftButton);
-    QCOMPARE(control<QLabel>(&menu, "Bezeichnung2")->text(), QStringLiteral(" 0"));
+    QCOMPARE(session.count(), 0);
     boxes.answer({"OK"});
     MODUL1::MeldeRichtig();
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
@@ -325,8 +320,10 @@ void MenuTest::belohnungTakesTwentyOff() {
 void MenuTest::wrongAnswerKeepsTheCount() {
     TestProgram program;
     program.writeSettings("1");
-    Form1 &menu = program.start();
-    control<QLabel>(&menu, "Bezeichnung2")->setText(" 5");
+    program.start();
+    Session &session = testApp().session();
+    for (int i = 0; i < 5; ++i)
+        session.answerRight();
     ModalBoxes boxes({"OK"});
     MODUL1::MeldeFehler();
     QCOMPARE(boxes.seen.size(), 1);
@@ -334,7 +331,7 @@ void MenuTest::wrongAnswerKeepsTheCount() {
     QCOMPARE(boxes.seen[0].text, QStringLiteral("Fehler, bitte nochmals!\r"));
     QCOMPARE(boxes.seen[0].icon, QMessageBox::Critical);
     QCOMPARE(boxes.seen[0].buttons, QStringList{"OK"});
-    QCOMPARE(control<QLabel>(&menu, "Bezeichnung2")->text(), QStringLiteral(" 5"));
+    QCOMPARE(session.count(), 5);
 }
 
 QTEST_MAIN(MenuTest)

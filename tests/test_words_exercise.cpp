@@ -3,13 +3,13 @@
 #include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
+#include "core/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
 #include "numbers/Form2.h"
 #include "numbers/NumberWords.h"
-#include "platform/Label.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "ui/Label.h"
+#include "ui/MenuScreen.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -47,7 +47,7 @@ private slots:
 void WordsExerciseTest::screenAsOpenedFromTheMenu() {
     TestProgram program;
     program.writeSettings(range1000);
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script({fractionFor(345, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
 
@@ -77,7 +77,7 @@ void WordsExerciseTest::screenAsOpenedFromTheMenu() {
 void WordsExerciseTest::roundTrip() {
     TestProgram program;
     program.writeSettings(range1000);
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script({fractionFor(345, 1000), fractionFor(16, 1000), fractionFor(999, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     Form2 &screen = Screens::get<Form2>();
@@ -104,7 +104,7 @@ void WordsExerciseTest::roundTrip() {
     QCOMPARE(caption("Bezeichnung2"), QString());
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("sechszehn"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("16"));
-    QCOMPARE(menu.counterLabel()->text(), QStringLiteral(" 1"));
+    QCOMPARE(testApp().session().count(), 1);
 
     // The same through the OKAY button.
     typeDigits(okay, QStringLiteral("16"));
@@ -126,7 +126,7 @@ void WordsExerciseTest::wrongAnswers() {
     QFETCH(QString, typed);
     TestProgram program;
     program.writeSettings(range1000);
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script({fractionFor(345, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
@@ -147,14 +147,14 @@ void WordsExerciseTest::wrongAnswers() {
     QCOMPARE(caption("Bezeichnung2"), QString());
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("dreihundertfünfundvierzig"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("345"));
-    QCOMPARE(menu.counterLabel()->text(), QString());
+    QCOMPARE(testApp().session().count(), 0);
     QCOMPARE(Random::scriptLeft(), 0);
 }
 
 void WordsExerciseTest::typingEditsTheAnswerField() {
     TestProgram program;
     program.writeSettings(range1000);
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
 
@@ -176,7 +176,7 @@ void WordsExerciseTest::typingEditsTheAnswerField() {
 void WordsExerciseTest::clickOnAnswerFieldGivesANewWord() {
     TestProgram program;
     program.writeSettings(range1000);
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script({fractionFor(345, 1000), fractionFor(21, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     Form2 &screen = Screens::get<Form2>();
@@ -190,7 +190,7 @@ void WordsExerciseTest::clickOnAnswerFieldGivesANewWord() {
 
 void WordsExerciseTest::taskWhileTheScreenWasNeverShown() {
     TestProgram program;
-    MODUL1::Zahlenraum = 100000;
+    MODUL1::session().setRange(100000);
     Random::script({fractionFor(16016, 100000)});
     MODUL1::NeueWoerterAufgabe();
 
@@ -206,7 +206,7 @@ void WordsExerciseTest::taskWhileTheScreenWasNeverShown() {
 void WordsExerciseTest::largestRangeHasAWordForItsTopNumber() {
     TestProgram program;
     program.writeSettings(" 6 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Random::script({0.9999999});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("eine Million"));

@@ -7,10 +7,10 @@
 #include "Program.h"
 #include "worksheet_pdf.h"
 
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/MenuScreen.h"
 #include "worksheets/Form11.h"
 #include "worksheets/WorksheetPrinting.h"
 
@@ -76,7 +76,7 @@ void WorksheetCupsTest::longSheetOnTheDefaultPrinter() {
 
     TestProgram program;
     program.writeSettings(" 3 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     {
         ModalBoxes password({QStringLiteral("=1000")});
         QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);

@@ -5,11 +5,11 @@
 #include "ModalBoxes.h"
 #include "Program.h"
 
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
-#include "shell/ZUBLABEL.h"
+#include "core/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/InfoScreen.h"
+#include "ui/MenuScreen.h"
 #include "worksheets/Form11.h"
 #include "worksheets/WorksheetTasks.h"
 
@@ -25,7 +25,7 @@
 namespace {
 
 // Opens the dialog the way a teacher does: "Druck", then the range as the password.
-Form11 &openWorksheets(Form1 &menu, int range) {
+Form11 &openWorksheets(MenuScreen &menu, int range) {
     ModalBoxes boxes({QStringLiteral("=%1").arg(range)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
     if (boxes.seen.size() != 1 || boxes.unexpected != 0)
@@ -78,7 +78,7 @@ private slots:
 void WorksheetDialogTest::opensFromTheMenu() {
     TestProgram program;
     program.writeSettings(" 2 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Form11 &dialog = openWorksheets(menu, 100);
     QVERIFY(dialog.isVisible());
     QVERIFY(!menu.isVisible());
@@ -93,7 +93,7 @@ void WorksheetDialogTest::opensFromTheMenu() {
 void WorksheetDialogTest::wrongPasswordKeepsTheMenu() {
     TestProgram program;
     program.writeSettings(" 2 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     ModalBoxes boxes({QStringLiteral("=20")});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
     QVERIFY(menu.isVisible());
@@ -137,7 +137,7 @@ void WorksheetDialogTest::controlsAndList() {
 void WorksheetDialogTest::eachVisitStartsWithWords() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Form11 &dialog = openWorksheets(menu, 20);
     choose(dialog, QStringLiteral("Ziffern"));
     press(dialog, "Befehl3");
@@ -155,7 +155,7 @@ void WorksheetDialogTest::eachVisitStartsWithWords() {
 void WorksheetDialogTest::closeBoxIsAbbruch() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Form11 &dialog = openWorksheets(menu, 20);
     control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Klasse 2b"));
     choose(dialog, QStringLiteral("Mengen"));
@@ -169,8 +169,8 @@ void WorksheetDialogTest::closeBoxIsAbbruch() {
 void WorksheetDialogTest::activationFromAnotherWindowSelectsWords() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form1 &menu = program.start();
-    ZUBLABEL &info = Screens::get<ZUBLABEL>();
+    MenuScreen &menu = program.start();
+    InfoScreen &info = testApp().info();
     info.display(); // stays beside the menu
     Form11 &dialog = openWorksheets(menu, 20);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -215,7 +215,7 @@ void WorksheetDialogTest::everyTypeAppendsItsTaskText() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
     Form11 &dialog = openWorksheets(program.start(), 20);
-    MODUL1::Zahlenraum = range;
+    MODUL1::session().setRange(range);
     const QString before = QStringLiteral("Arbeitsblatt\r\n");
     control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Arbeitsblatt\n"));
     Random::seed(4711);
@@ -261,7 +261,7 @@ void WorksheetDialogTest::appendsAfterHandTypedText() {
 void WorksheetDialogTest::borrowedTasksLeaveTheExercisesHidden() {
     TestProgram program;
     program.writeSettings(" 3 \r\n");
-    Form1 &menu = program.start();
+    MenuScreen &menu = program.start();
     Form11 &dialog = openWorksheets(menu, 1000);
     for (const char *type : {"Wörter", "Familie", "Ordnen"}) {
         choose(dialog, QString::fromUtf8(type));

@@ -5,10 +5,10 @@
 #include "Program.h"
 #include "worksheet_pdf.h"
 
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/MenuScreen.h"
 #include "worksheets/Form11.h"
 #include "worksheets/PdfFileDialog.h"
 #include "worksheets/WorksheetPrinting.h"
@@ -28,8 +28,8 @@
 
 namespace {
 
-Form11 &openWorksheets(Form1 &menu) {
-    ModalBoxes boxes({QStringLiteral("=%1").arg(MODUL1::Zahlenraum)});
+Form11 &openWorksheets(MenuScreen &menu) {
+    ModalBoxes boxes({QStringLiteral("=%1").arg(MODUL1::session().range())});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
     return Screens::get<Form11>();
 }

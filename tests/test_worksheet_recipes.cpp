@@ -4,14 +4,14 @@
 #include "Draws.h"
 #include "Program.h"
 
+#include "core/NumberText.h"
+#include "core/Random.h"
 #include "exercises/quantity/Form7.h"
 #include "exercises/relation/Form13.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
 #include "numbers/Form2.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Random.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "ui/Label.h"
 #include "worksheets/WorksheetRecipes.h"
 #include "worksheets/WorksheetTasks.h"
 
@@ -114,7 +114,7 @@ void WorksheetRecipesTest::numberedLines() {
     QFETCH(int, range);
     QFETCH(QList<int>, numbers);
     QFETCH(QString, expected);
-    MODUL1::Zahlenraum = range;
+    MODUL1::session().setRange(range);
     QList<double> fractions;
     for (int n : numbers)
         fractions << fractionFor(n, range);
@@ -140,7 +140,7 @@ void WorksheetRecipesTest::pictures() {
     QFETCH(int, range);
     QFETCH(QList<int>, counts);
     QFETCH(QString, expected);
-    MODUL1::Zahlenraum = range;
+    MODUL1::session().setRange(range);
     QList<double> fractions;
     for (int c : counts)
         fractions << count(c);
@@ -227,7 +227,7 @@ void WorksheetRecipesTest::fixedLines() {
 
 void WorksheetRecipesTest::wordsTaskReadsTheWordsScreen() {
     TestProgram program;
-    MODUL1::Zahlenraum = 1000;
+    MODUL1::session().setRange(1000);
     Random::script({fractionFor(345, 1000)});
     QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Wörter")),
              QStringLiteral("________ = dreihundertfünfundvierzig\r\n"));
@@ -238,19 +238,19 @@ void WorksheetRecipesTest::wordsTaskReadsTheWordsScreen() {
 
 void WorksheetRecipesTest::familyTaskReadsTheNumberField() {
     TestProgram program;
-    MODUL1::Zahlenraum = 1000;
+    MODUL1::session().setRange(1000);
     Random::seed(11);
     const QString line = WorksheetTasks::taskText(QStringLiteral("Familie"));
     QCOMPARE(line, familyLine(MODUL1::Zahlenfeld));
     // The tenth member is the one to find: it is not on the sheet.
-    QVERIFY(!line.contains(Str(MODUL1::Zahlenfeld[10]) + QLatin1Char(',')));
+    QVERIFY(!line.contains(NumberText::withBlank(MODUL1::Zahlenfeld[10]) + QLatin1Char(',')));
     QCOMPARE(line.count(QLatin1Char(',')), 9);
     QVERIFY(!Screens::get<Form7>().isVisible());
 }
 
 void WorksheetRecipesTest::orderingTaskReadsTheOrderingScreen() {
     TestProgram program;
-    MODUL1::Zahlenraum = 100;
+    MODUL1::session().setRange(100);
     Random::script({fractionFor(40, 100), fractionFor(7, 100), fractionFor(93, 100),
                     fractionFor(12, 100), fractionFor(65, 100)});
     QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Ordnen")),

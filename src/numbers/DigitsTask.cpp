@@ -1,12 +1,13 @@
 #include "DigitsTask.h"
 
-#include "shell/Modul1.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
 
 void drawSliderNumber() {
     // Only the largest range reaches the seventh digit (1 000 000 itself).
     do
         MODUL1::NeueZahl();
-    while (MODUL1::ZahlText.size() > 6 && MODUL1::Zahlenraum > 999999);
+    while (MODUL1::ZahlText.size() > 6 && MODUL1::session().range() > 999999);
 }
 
 QString sliderDigits(const std::array<int, 6> &hundredThousandsToUnits) {

@@ -1,10 +1,11 @@
 #include "Form2.h"
 
 #include "NumberWords.h"
-#include "platform/Label.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 
@@ -14,7 +15,8 @@ constexpr int fieldLeft = 2160;
 constexpr int fieldWidth = screenWidth - 2 * fieldLeft;
 } // namespace
 
-Form2::Form2() : ExerciseScreen(QStringLiteral("Form2"), Keys::EnterAndDigits) {
+Form2::Form2(Session &session)
+    : ExerciseScreen(QStringLiteral("Form2"), Keys::EnterAndDigits, session) {
     setFixedSize(tw(screenWidth), tw(3480));
 
     word_ = new Label(QStringLiteral("Bezeichnung1"), this);

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+
+class Session;
 
 class Label;
 
@@ -14,7 +16,7 @@ void NeueWoerterAufgabe();
 class Form2 : public ExerciseScreen {
     Q_OBJECT
 public:
-    Form2();
+    explicit Form2(Session &session);
 
     Label *wordLabel() const { return word_; }
     Label *answerField() const { return answer_; }

@@ -2,10 +2,11 @@
 
 #include "DigitsTask.h"
 #include "NumberWords.h"
-#include "platform/Label.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,7 +23,7 @@ const char *const placeNames[] = {"Hunderttausender", "Zehntausender", "Tausende
 
 } // namespace
 
-Form3::Form3() : ExerciseScreen(QStringLiteral("Form3"), Keys::EnterOnly) {
+Form3::Form3(Session &session) : ExerciseScreen(QStringLiteral("Form3"), Keys::EnterOnly, session) {
     setFixedSize(tw(screenWidth), tw(4200));
 
     word_ = new Label(QStringLiteral("Bezeichnung2"), this);

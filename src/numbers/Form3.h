@@ -1,6 +1,8 @@
 #pragma once
 
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+
+class Session;
 
 #include <array>
 
@@ -17,7 +19,7 @@ void NeueZiffernAufgabe();
 class Form3 : public ExerciseScreen {
     Q_OBJECT
 public:
-    Form3();
+    explicit Form3(Session &session);
 
     Label *taskLabel() const { return task_; }
     Label *wordLabel() const { return word_; }

@@ -1,7 +1,8 @@
 #include "NumberWords.h"
 
-#include "platform/NumberText.h"
-#include "shell/Modul1.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
 
 namespace MODUL1 {
 
@@ -112,7 +113,7 @@ QString sevenPlaces(const QString &digits) {
 }
 
 QString numberWord(qint64 number) {
-    MODUL1::Merker = sevenPlaces(digitsOf(number));
+    MODUL1::Merker = sevenPlaces(NumberText::digits(number));
     MODUL1::BildeZahlWort();
     return MODUL1::ZahlWort;
 }

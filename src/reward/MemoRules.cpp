@@ -1,6 +1,6 @@
 #include "MemoRules.h"
 
-#include "platform/Random.h"
+#include "core/Random.h"
 
 namespace MemoRules {
 

@@ -1,12 +1,10 @@
 #include "memo.h"
 
 #include "MemoRules.h"
-#include "platform/Dialogs.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Twips.h"
-#include "shell/Form1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "ui/Dialogs.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QFont>
 #include <QPushButton>
@@ -82,11 +80,11 @@ void memo::load() {
 }
 
 int memo::valueOf(const Label *label) {
-    return intVal(label->text());
+    return NumberText::wholeNumber(label->text());
 }
 
 void memo::cardClicked(int number) {
-    clicked_->setText(digitsOf(number));
+    clicked_->setText(NumberText::digits(number));
     KarteAufdecken();
 }
 
@@ -116,11 +114,11 @@ void memo::KarteAufdecken() {
     card(k)->setText(MemoRules::faceUp(MemoRules::at(deal_->text(), k)));
 
     if (a == 0) {
-        first_->setText(Str(k));
+        first_->setText(NumberText::withBlank(k));
         return;
     }
     b = k;
-    second_->setText(Str(k));
+    second_->setText(NumberText::withBlank(k));
     if (b == a) {
         // The first card again: it stays up as the first card of the turn.
         second_->setText(QStringLiteral("0"));
@@ -189,6 +187,5 @@ void memo::stop() {
 }
 
 void memo::backToMenu() {
-    hide();
-    Screens::get<Form1>().display();
+    leave();
 }

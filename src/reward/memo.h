@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Screen.h"
+#include "ui/Screen.h"
 
 #include <array>
 

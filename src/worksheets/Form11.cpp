@@ -3,10 +3,9 @@
 #include "PdfFileDialog.h"
 #include "WorksheetPrinting.h"
 #include "WorksheetTasks.h"
-#include "platform/Dialogs.h"
-#include "platform/Twips.h"
-#include "shell/Form1.h"
-#include "shell/Screens.h"
+#include "legacy/Screens.h"
+#include "ui/Dialogs.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -152,6 +151,5 @@ void Form11::offerPdf(const QString &text) {
 }
 
 void Form11::abbruch() {
-    hide();
-    Screens::get<Form1>().display();
+    leave();
 }

@@ -1,7 +1,7 @@
 #include "WorksheetRecipes.h"
 
-#include "platform/NumberText.h"
-#include "platform/Random.h"
+#include "core/NumberText.h"
+#include "core/Random.h"
 
 namespace WorksheetRecipes {
 
@@ -35,14 +35,15 @@ int taskNumber(int range) {
 }
 
 QString comparisonLine(int range) {
-    QString line = Str(taskNumber(range));
+    QString line = NumberText::withBlank(taskNumber(range));
     for (int k = 2; k <= 5; ++k)
-        line += QStringLiteral(" ___") + Str(taskNumber(range));
+        line += QStringLiteral(" ___") + NumberText::withBlank(taskNumber(range));
     return line + lineEnd;
 }
 
 QString digitsLine(int range) {
-    return Str(taskNumber(range)) + QStringLiteral(" = ") + underscores(30) + lineEnd;
+    return NumberText::withBlank(taskNumber(range)) + QStringLiteral(" = ") + underscores(30) +
+           lineEnd;
 }
 
 QString wordsLine(const QString &word) {
@@ -70,7 +71,7 @@ QString picturesLine(int range) {
 
 QString quantitiesLine(int range) {
     const int n = taskNumber(range);
-    return digitsOf(n) + QStringLiteral(" = ") +
+    return NumberText::digits(n) + QStringLiteral(" = ") +
            repeated(QStringLiteral("__+"), digitSum(n)).chopped(1) + lineEnd;
 }
 
@@ -82,18 +83,18 @@ QString numberLineLines() {
 QString familyLine(const std::array<int, 11> &family) {
     QString line;
     for (int i = 1; i <= 9; ++i)
-        line += Str(family[size_t(i)]) + QLatin1Char(',');
+        line += NumberText::withBlank(family[size_t(i)]) + QLatin1Char(',');
     return line + QStringLiteral(" ______") + lineEnd;
 }
 
 QString neighboursLine(int range) {
-    const QString digits = digitsOf(taskNumber(range));
+    const QString digits = NumberText::digits(taskNumber(range));
     const QString gap = underscores(2 * int(digits.size()));
     return gap + QStringLiteral("  ") + digits + QStringLiteral("  ") + gap + lineEnd;
 }
 
 QString decompositionLine(int range) {
-    const QString digits = digitsOf(taskNumber(range));
+    const QString digits = NumberText::digits(taskNumber(range));
     const int d = int(digits.size());
     QStringList gaps;
     for (int width = d + 1; width >= 2; --width)
@@ -105,7 +106,7 @@ QString countingLine(int range) {
     int n = taskNumber(range);
     while (n < 10 || n > range - 10)
         n = taskNumber(range);
-    const QString start = Str(n);
+    const QString start = NumberText::withBlank(n);
     const QString gap = QStringLiteral("  ") + underscores(int(start.size()) + 1);
     return start + repeated(gap, 6) + lineEnd;
 }

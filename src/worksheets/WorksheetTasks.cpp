@@ -1,12 +1,13 @@
 #include "WorksheetTasks.h"
 
 #include "WorksheetRecipes.h"
+#include "core/Session.h"
 #include "exercises/quantity/Form7.h"
 #include "exercises/relation/Form13.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
 #include "numbers/Form2.h"
-#include "platform/Label.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "ui/Label.h"
 
 namespace WorksheetTasks {
 
@@ -70,7 +71,7 @@ const QStringList &types() {
 QString taskText(const QString &type) {
     for (const TaskType &entry : table())
         if (entry.name == type)
-            return entry.text(MODUL1::Zahlenraum);
+            return entry.text(MODUL1::session().range());
     return QString();
 }
 

@@ -2,8 +2,9 @@
 
 #include "Child.h"
 
-#include "platform/NumberText.h"
-#include "shell/Modul1.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
 
 namespace BoxAnswers {
 
@@ -11,7 +12,7 @@ namespace {
 
 // The menu's way to the worksheets: the current range opens it, anything else not.
 QString password(Child &child) {
-    const int range = MODUL1::Zahlenraum;
+    const int range = MODUL1::session().range();
     switch (child.pick(10)) {
     case 0:
     case 1:
@@ -20,7 +21,8 @@ QString password(Child &child) {
     case 4:
         return QStringLiteral("=") + QString::number(range);
     case 5:
-        return QStringLiteral("=") + Str(range) + QStringLiteral(" "); // blanks do not matter
+        return QStringLiteral("=") + NumberText::withBlank(range) +
+               QStringLiteral(" "); // blanks do not matter
     case 6:
         return QStringLiteral("=") + QString::number(range * 10);
     case 7:

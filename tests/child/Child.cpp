@@ -1,4 +1,5 @@
 #include "Child.h"
+#include "Program.h"
 
 #include "BoxAnswers.h"
 #include "Gestures.h"
@@ -6,9 +7,9 @@
 #include "Players.h"
 #include "Watchdog.h"
 
-#include "platform/Screen.h"
-#include "shell/Form1.h"
-#include "shell/Screens.h"
+#include "legacy/Screens.h"
+#include "ui/MenuScreen.h"
+#include "ui/Screen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,8 +73,7 @@ QWidget *Child::currentScreen() {
     QWidget *found = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->isVisible() && qobject_cast<Screen *>(w) &&
-            w->objectName() != QLatin1String("ZUBLABEL") &&
-            (!found || found == &Screens::get<Form1>()))
+            w->objectName() != QLatin1String("ZUBLABEL") && (!found || found == &testApp().menu()))
             found = w;
     return found;
 }
@@ -85,14 +85,14 @@ void Child::run(int actions) {
     const bool trace = qEnvironmentVariableIsSet("ZUB_CHILD_TRACE");
     // A reward is fetched whenever the enabled button fires, by mouse or by key.
     const QMetaObject::Connection rewards = QObject::connect(
-        Screens::get<Form1>().rewardButton(), &QPushButton::clicked, [this] { ++stats_.rewards; });
+        testApp().menu().rewardButton(), &QPushButton::clicked, [this] { ++stats_.rewards; });
     QElapsedTimer clock;
     clock.start();
     while (stats_.actions < actions) {
         QWidget *screen = currentScreen();
         if (!screen) {
             stats_.fault(QStringLiteral("no screen is visible; the child is stuck"));
-            Screens::get<Form1>().display();
+            testApp().menu().display();
             continue;
         }
         if (screen != planScreen_) {

@@ -4,10 +4,10 @@
 #include "Gestures.h"
 #include "Players.h"
 
+#include "core/NumberText.h"
 #include "exercises/relation/Form10.h"
 #include "exercises/relation/Form13.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
+#include "ui/Label.h"
 
 #include <algorithm>
 
@@ -60,8 +60,8 @@ void playComparison(Child &child, QWidget *screen) {
     QList<Label *> squares;
     QStringList signs;
     for (int k = 1; k <= Form10::squareCount; ++k) {
-        const int left = intVal(form->numberLabel(k)->text());
-        const int right = intVal(form->numberLabel(k + 1)->text());
+        const int left = NumberText::wholeNumber(form->numberLabel(k)->text());
+        const int right = NumberText::wholeNumber(form->numberLabel(k + 1)->text());
         squares << form->square(k);
         signs << (left < right   ? QStringLiteral("<")
                   : left > right ? QStringLiteral(">")
@@ -95,15 +95,17 @@ void playOrdering(Child &child, QWidget *screen) {
         captions << form->numberLabel(k)->text();
         boxes << form->answerBox(k);
     }
-    std::stable_sort(captions.begin(), captions.end(),
-                     [](const QString &a, const QString &b) { return intVal(a) < intVal(b); });
+    std::stable_sort(captions.begin(), captions.end(), [](const QString &a, const QString &b) {
+        return NumberText::wholeNumber(a) < NumberText::wholeNumber(b);
+    });
     bool meantRight = true;
-    if (intVal(captions.first()) != intVal(captions.last())) {
+    if (NumberText::wholeNumber(captions.first()) != NumberText::wholeNumber(captions.last())) {
         meantRight = child.answerRight();
         if (!meantRight) { // two different numbers change places
             int a = 0;
             int b = 0;
-            while (intVal(captions.at(a)) == intVal(captions.at(b))) {
+            while (NumberText::wholeNumber(captions.at(a)) ==
+                   NumberText::wholeNumber(captions.at(b))) {
                 a = child.pick(5);
                 b = child.pick(5);
             }

@@ -2,8 +2,8 @@
 
 #include "Gestures.h"
 
-#include "platform/Label.h"
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+#include "ui/Label.h"
 
 #include <QPushButton>
 

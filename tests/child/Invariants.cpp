@@ -1,11 +1,12 @@
 #include "Invariants.h"
+#include "Program.h"
 
 #include "Child.h"
 
-#include "platform/NumberText.h"
-#include "platform/Screen.h"
-#include "shell/Form1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "legacy/Screens.h"
+#include "ui/MenuScreen.h"
+#include "ui/Screen.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,7 +17,7 @@ namespace {
 
 void checkCount(Child &child) {
     ChildStats &stats = child.stats();
-    const int shown = intVal(Screens::get<Form1>().counterLabel()->text());
+    const int shown = testApp().session().count();
     const int expected = stats.richtigBoxes - 20 * stats.rewards + stats.countOffset;
     if (shown == expected)
         return;
@@ -30,7 +31,7 @@ void checkCount(Child &child) {
 }
 
 void checkAlone(Child &child) {
-    Form1 &menu = Screens::get<Form1>();
+    MenuScreen &menu = testApp().menu();
     if (!menu.isVisible())
         return;
     for (QWidget *w : QApplication::topLevelWidgets())

@@ -3,8 +3,8 @@
 #include "Gestures.h"
 #include "Players.h"
 
-#include "platform/Label.h"
-#include "platform/NumberText.h"
+#include "core/NumberText.h"
+#include "ui/Label.h"
 
 #include <QPushButton>
 
@@ -53,8 +53,8 @@ void playMemo(Child &child, QWidget *screen) {
         turn(child, screen, 1 + child.pick(18)); // any card, found ones too
     } else {
         const bool dealt = state(screen, 20) == QLatin1String("1");
-        const int first = intVal(state(screen, 23));
-        const int second = intVal(state(screen, 24));
+        const int first = NumberText::wholeNumber(state(screen, 23));
+        const int second = NumberText::wholeNumber(state(screen, 24));
         const int partner = dealt && first > 0 && second == 0 ? partnerOf(screen, first) : 0;
         turn(child, screen, partner > 0 ? partner : someCardInPlay(child, screen));
     }

@@ -1,10 +1,11 @@
 // The player of the main menu and of the info screen beside it.
 #include "Gestures.h"
 #include "Players.h"
+#include "Program.h"
 
-#include "shell/Form1.h"
-#include "shell/Screens.h"
-#include "shell/ZUBLABEL.h"
+#include "legacy/Screens.h"
+#include "ui/InfoScreen.h"
+#include "ui/MenuScreen.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,7 +30,7 @@ void clickButton(Child &child, QWidget *screen, const QString &name) {
 } // namespace
 
 void playMenu(Child &child, QWidget *screen) {
-    auto *menu = static_cast<Form1 *>(screen);
+    auto *menu = static_cast<MenuScreen *>(screen);
     QPushButton *reward = menu->rewardButton();
     if (reward->isEnabled() && child.chance(0.5)) {
         child.once(QStringLiteral("click Befehl15 Belohnung"),
@@ -62,7 +63,7 @@ void playMenu(Child &child, QWidget *screen) {
 }
 
 void maybeCloseInfo(Child &child) {
-    ZUBLABEL &info = Screens::get<ZUBLABEL>();
+    InfoScreen &info = testApp().info();
     if (!info.isVisible() || !child.chance(0.3))
         return;
     switch (child.pick(3)) {

@@ -4,9 +4,9 @@
 #include "Gestures.h"
 #include "Players.h"
 
-#include "platform/NumberText.h"
-#include "shell/ExerciseScreen.h"
-#include "shell/Modul1.h"
+#include "core/NumberText.h"
+#include "legacy/Modul1.h"
+#include "ui/ExerciseScreen.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -72,7 +72,8 @@ void playQuantities(Child &child, QWidget *screen) {
     auto *form = static_cast<ExerciseScreen *>(screen);
     if (maybeFiddle(child, form, {}))
         return;
-    const int n = intVal(screen->findChild<QLabel *>(QStringLiteral("Bezeichnung1"))->text());
+    const int n = NumberText::wholeNumber(
+        screen->findChild<QLabel *>(QStringLiteral("Bezeichnung1"))->text());
     if (n <= 0)
         return;
     // HBildlauf4 thousands (up to ten), 1 hundreds, 2 tens, 3 ones.

@@ -3,13 +3,13 @@
 #include "ExerciseSteps.h"
 #include "Players.h"
 
+#include "core/NumberText.h"
 #include "exercises/quantity/BlockCounts.h"
 #include "exercises/relation/Form12.h"
 #include "exercises/relation/Form9.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "shell/ExerciseScreen.h"
-#include "shell/Modul1.h"
+#include "legacy/Modul1.h"
+#include "ui/ExerciseScreen.h"
+#include "ui/Label.h"
 
 #include <QLabel>
 
@@ -47,8 +47,8 @@ void playPictures(Child &child, QWidget *screen) {
 
 void playNumberLine(Child &child, QWidget *screen) {
     // The middle tick lies halfway between the two ends.
-    const qint64 left = intVal(labelOf(screen, "Bezeichnung3")->text());
-    const qint64 right = intVal(labelOf(screen, "Bezeichnung4")->text());
+    const qint64 left = NumberText::wholeNumber(labelOf(screen, "Bezeichnung3")->text());
+    const qint64 right = NumberText::wholeNumber(labelOf(screen, "Bezeichnung4")->text());
     answerTyped(child, screen, labelOf(screen, "Bezeichnung1"), QString::number((left + right) / 2),
                 {{QStringLiteral("Befehl3"), QStringLiteral("Befehl4"), QStringLiteral("Befehl5"),
                   QStringLiteral("Befehl6"), QStringLiteral("Befehl7"), QStringLiteral("Befehl8"),
@@ -97,7 +97,7 @@ void playCounting(Child &child, QWidget *screen) {
     // Only the last box of the row brings a verdict when it is right.
     const bool up = form->schrittLabel()->text().startsWith(QLatin1Char('+'));
     const bool last = box == form->box(up ? 5 : 1);
-    const QString right = digitsOf(qint64(MODUL1::Zahl));
+    const QString right = NumberText::digits(qint64(MODUL1::Zahl));
     const bool meantRight = child.answerRight();
     typeAnswer(child, form, box, meantRight ? right : wrongDigits(child, right),
                meantRight ? (last ? Expect::Right : Expect::NoVerdict) : Expect::Wrong);

@@ -1,12 +1,12 @@
 #include "Program.h"
 
 #include "app/App.h"
-#include "platform/Dialogs.h"
-#include "platform/Program.h"
-#include "platform/Random.h"
-#include "shell/Form1.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/Random.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Dialogs.h"
+#include "ui/MenuScreen.h"
+#include "ui/Program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +14,7 @@
 
 namespace {
 QtMessageHandler previousHandler = nullptr;
+TestProgram *running = nullptr;
 
 // The offscreen platform reports every raise() and size hint it cannot
 // honour; that noise would hide the warnings that matter.
@@ -34,18 +35,20 @@ void initTestApplication() {
 TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
     QDir::setCurrent(dir_.path());
-    MODUL1::Zahlenraum = 20;
     MODUL1::Zahl = 0;
     MODUL1::ZahlText.clear();
-    MODUL1::Punkte = 0;
     MODUL1::Merker.clear();
     MODUL1::Zahlenfeld.fill(0);
+    app_ = std::make_unique<App>();
+    running = this;
     Program::setEndHandler([this] { ended = true; });
 }
 
 TestProgram::~TestProgram() {
     Program::setEndHandler(nullptr);
     qDeleteAll(QApplication::topLevelWidgets());
+    app_.reset();
+    running = nullptr;
     QDir::setCurrent(previousDir_);
     Random::seed(1);
 }
@@ -65,9 +68,13 @@ QByteArray TestProgram::readSettings() const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-Form1 &TestProgram::start() {
-    wireScreens();
-    Form1 &menu = Screens::get<Form1>();
-    menu.display();
-    return menu;
+MenuScreen &TestProgram::start() {
+    app_->start();
+    return app_->menu();
+}
+
+App &testApp() {
+    if (!running)
+        qFatal("no test program is running");
+    return running->app();
 }

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "app/App.h"
+#include "ui/InfoScreen.h"
+#include "ui/MenuScreen.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
-class Form1;
+#include <memory>
+
 class QWidget;
 
 // A program run inside a test: a fresh temporary current directory, all
@@ -19,14 +24,19 @@ public:
     QString settingsPath() const;
 
     // Wires the screens and shows the menu (its load handler runs).
-    Form1 &start();
+    MenuScreen &start();
+    App &app() { return *app_; }
 
     bool ended = false;
 
 private:
     QTemporaryDir dir_;
+    std::unique_ptr<App> app_;
     QString previousDir_;
 };
+
+// The program of the test running now (started or not).
+App &testApp();
 
 // Sets up the application for all tests of one executable.
 void initTestApplication();

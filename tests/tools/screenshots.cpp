@@ -3,11 +3,11 @@
 // afresh before each screen opens.
 #include "ModalBoxes.h"
 #include "Program.h"
-#include "platform/Random.h"
-#include "platform/Screen.h"
+#include "core/Random.h"
+#include "legacy/Screens.h"
 #include "reward/memo.h"
-#include "shell/Form1.h"
-#include "shell/Screens.h"
+#include "ui/MenuScreen.h"
+#include "ui/Screen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,7 +65,7 @@ QList<QWidget *> visibleScreens() {
 }
 
 // Presses a menu button and returns the screen it brought up (the menu hides).
-QWidget *openFromMenu(Form1 &menu, const char *button, const QStringList &answers = {}) {
+QWidget *openFromMenu(MenuScreen &menu, const char *button, const QStringList &answers = {}) {
     Random::seed(pictureSeed);
     ModalBoxes boxes(answers);
     QTest::mouseClick(control<QPushButton>(&menu, QLatin1String(button)), Qt::LeftButton);
@@ -75,7 +75,7 @@ QWidget *openFromMenu(Form1 &menu, const char *button, const QStringList &answer
     return nullptr;
 }
 
-void backToMenu(Form1 &menu) {
+void backToMenu(MenuScreen &menu) {
     for (QWidget *w : visibleScreens())
         if (w != &menu)
             w->hide();
@@ -101,7 +101,7 @@ int main(int argc, char **argv) {
     {
         TestProgram program;              // its own current directory and settings file
         program.writeSettings(" 3 \r\n"); // numbers up to 1000
-        Form1 &menu = program.start();
+        MenuScreen &menu = program.start();
         ok &= save(&menu, out, QStringLiteral("menu"));
 
         for (const Shot &shot : menuShots) {

@@ -1,6 +1,6 @@
 #include "BlockPicture.h"
 
-#include "platform/Twips.h"
+#include "ui/Twips.h"
 
 #include <QPainter>
 

@@ -1,15 +1,15 @@
 #include "BlockRules.h"
 
-#include "platform/NumberText.h"
+#include "core/NumberText.h"
 
 QString blockSumText(const BlockCounts &counts) {
     const qint64 sum =
         1000LL * counts.tausender + 100LL * counts.hunderter + 10LL * counts.zehner + counts.einer;
-    return digitsOf(sum);
+    return NumberText::digits(sum);
 }
 
 BlockCounts blocksOfNumber(qint64 number) {
-    const QString padded = digitsOf(number).rightJustified(5, QLatin1Char('0'));
+    const QString padded = NumberText::digits(number).rightJustified(5, QLatin1Char('0'));
     // Everything before the last three places counts cubes: for the five
     // places of 1 .. 10000 that is exactly the first two.
     const qsizetype cubes = padded.size() - 3;
@@ -22,5 +22,5 @@ BlockCounts blocksOfNumber(qint64 number) {
 }
 
 QString pictureAnswer(qint64 number) {
-    return digitsOf(number);
+    return NumberText::digits(number);
 }

@@ -3,11 +3,12 @@
 #include "BlockCounts.h"
 #include "BlockPicture.h"
 #include "BlockRules.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -20,7 +21,7 @@ constexpr int barTop = 3360;
 constexpr int rowHeight = 255;
 } // namespace
 
-Form4::Form4() : ExerciseScreen(QStringLiteral("Form4"), Keys::EnterOnly) {
+Form4::Form4(Session &session) : ExerciseScreen(QStringLiteral("Form4"), Keys::EnterOnly, session) {
     setFixedSize(tw(7700), tw(5040));
     setBackground(QColor(255, 255, 128));
 
@@ -126,7 +127,7 @@ namespace MODUL1 {
 void NeueMengenAufgabe() {
     Form4 &form = Screens::get<Form4>();
     NeueZahl();
-    form.zahlFeld()->setText(digitsOf(qint64(Zahl)));
+    form.zahlFeld()->setText(NumberText::digits(qint64(Zahl)));
     form.setzeBalkenZurueck();
     // The pictures screen writes the same counts, so clear them all, also
     // where a bar was at 0 already.

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+
+class Session;
 
 class Label;
 class QScrollBar;
@@ -10,7 +12,7 @@ class QScrollBar;
 class Form4 : public ExerciseScreen {
     Q_OBJECT
 public:
-    Form4();
+    explicit Form4(Session &session);
 
     void neueAufgabe() override;
     void pruefe() override { PruefeMenge(); }

@@ -3,15 +3,17 @@
 #include "BlockCounts.h"
 #include "BlockPicture.h"
 #include "BlockRules.h"
-#include "platform/Label.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QPainter>
 #include <QPushButton>
 
-Form5::Form5() : ExerciseScreen(QStringLiteral("Form5"), Keys::EnterAndDigits) {
+Form5::Form5(Session &session)
+    : ExerciseScreen(QStringLiteral("Form5"), Keys::EnterAndDigits, session) {
     setFixedSize(tw(7700), tw(4380));
     setBackground(QColor(255, 128, 128));
 

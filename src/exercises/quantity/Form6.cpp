@@ -2,12 +2,13 @@
 
 #include "NumberLine.h"
 #include "ShapeControls.h"
-#include "platform/Dialogs.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Dialogs.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 
@@ -38,7 +39,8 @@ constexpr int stepButtonTop = 2520;
 
 } // namespace
 
-Form6::Form6() : ExerciseScreen(QStringLiteral("Form6"), Keys::EnterAndDigits) {
+Form6::Form6(Session &session)
+    : ExerciseScreen(QStringLiteral("Form6"), Keys::EnterAndDigits, session) {
     setFixedSize(tw(7800), tw(3300));
     setBackground(QColor(128, 255, 128));
     buildLine();
@@ -125,19 +127,19 @@ namespace MODUL1 {
 
 void NeueStrahlAufgabe() {
     Form6 &form = Screens::get<Form6>();
-    int step = intVal(form.stepLabel()->text());
+    int step = NumberText::wholeNumber(form.stepLabel()->text());
     NeueZahl();
-    if (stepTooLarge(Zahlenraum, step)) {
+    if (stepTooLarge(session().range(), step)) {
         msgBox(QStringLiteral("Zahlabstand ist zu groß!\r"), MsgIcon::None, MsgButtons::Ok,
                QStringLiteral("Zahlenstrahl"));
         step = 1;
         form.stepLabel()->setText(QStringLiteral("1"));
     }
-    const NumberLine line = placeNumberLine(qint64(Zahl), Zahlenraum, step);
+    const NumberLine line = placeNumberLine(qint64(Zahl), session().range(), step);
     Zahl = double(line.middle);
-    ZahlText = digitsOf(line.middle);
-    form.leftEnd()->setText(digitsOf(line.leftEnd));
-    form.rightEnd()->setText(digitsOf(line.rightEnd));
+    ZahlText = NumberText::digits(line.middle);
+    form.leftEnd()->setText(NumberText::digits(line.leftEnd));
+    form.rightEnd()->setText(NumberText::digits(line.rightEnd));
 }
 
 } // namespace MODUL1

@@ -2,11 +2,12 @@
 
 #include "NumberFamily.h"
 #include "ShapeControls.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 
@@ -21,7 +22,8 @@ constexpr int rowDistance = 720;
 
 } // namespace
 
-Form7::Form7() : ExerciseScreen(QStringLiteral("Form7"), Keys::EnterAndDigits) {
+Form7::Form7(Session &session)
+    : ExerciseScreen(QStringLiteral("Form7"), Keys::EnterAndDigits, session) {
     setFixedSize(tw(6240), tw(5040));
     setBackground(QColor(192, 192, 255));
 
@@ -71,12 +73,12 @@ void Form7::PruefeFamilie() {
 namespace MODUL1 {
 
 void NeueFamilienAufgabe() {
-    Zahlenfeld = numberFamily(Zahlenraum);
+    Zahlenfeld = numberFamily(session().range());
     Form7 &form = Screens::get<Form7>();
     for (int i = 1; i <= 9; ++i)
-        form.member(i)->setText(digitsOf(Zahlenfeld[i]));
+        form.member(i)->setText(NumberText::digits(Zahlenfeld[i]));
     form.answerField()->clear();
-    ZahlText = digitsOf(Zahlenfeld[10]);
+    ZahlText = NumberText::digits(Zahlenfeld[10]);
 }
 
 } // namespace MODUL1

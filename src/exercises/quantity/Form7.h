@@ -1,6 +1,8 @@
 #pragma once
 
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+
+class Session;
 
 #include <array>
 
@@ -11,7 +13,7 @@ class Label;
 class Form7 : public ExerciseScreen {
     Q_OBJECT
 public:
-    Form7();
+    explicit Form7(Session &session);
 
     void neueAufgabe() override;
     void pruefe() override { PruefeFamilie(); }

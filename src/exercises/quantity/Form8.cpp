@@ -2,12 +2,13 @@
 
 #include "Decomposition.h"
 #include "ShapeControls.h"
-#include "platform/KeyCodes.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/KeyCodes.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 
@@ -27,7 +28,7 @@ Label *rowLabel(const QString &name, QWidget *parent, const QString &caption, co
 
 } // namespace
 
-Form8::Form8() : ExerciseScreen(QStringLiteral("Form8"), Keys::Own) {
+Form8::Form8(Session &session) : ExerciseScreen(QStringLiteral("Form8"), Keys::Own, session) {
     setFixedSize(tw(10320), tw(2040));
     setBackground(Qt::white);
 
@@ -87,7 +88,7 @@ namespace MODUL1 {
 void NeueZerlegungsAufgabe() {
     NeueZahl();
     Form8 &form = Screens::get<Form8>();
-    form.numberField()->setText(digitsOf(qint64(Zahl)));
+    form.numberField()->setText(NumberText::digits(qint64(Zahl)));
     form.answerField()->clear();
     ZahlText = placeValueSum(qint64(Zahl));
 }

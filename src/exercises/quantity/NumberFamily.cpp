@@ -1,6 +1,6 @@
 #include "NumberFamily.h"
 
-#include "platform/Random.h"
+#include "core/Random.h"
 
 #include <algorithm>
 

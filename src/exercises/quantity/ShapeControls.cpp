@@ -1,6 +1,6 @@
 #include "ShapeControls.h"
 
-#include "platform/Twips.h"
+#include "ui/Twips.h"
 
 #include <QPainter>
 

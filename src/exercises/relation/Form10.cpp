@@ -1,11 +1,12 @@
 #include "Form10.h"
 
 #include "ComparisonRules.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QPushButton>
 
@@ -41,7 +42,8 @@ Label *box(QWidget *parent, int number, const QColor &colour, qreal points, cons
 
 } // namespace
 
-Form10::Form10() : ExerciseScreen(QStringLiteral("Form10"), Keys::EnterOnly) {
+Form10::Form10(Session &session)
+    : ExerciseScreen(QStringLiteral("Form10"), Keys::EnterOnly, session) {
     setFixedSize(tw(screenWidth), tw(screenHeight));
     buildRow();
     buildSigns();
@@ -124,7 +126,7 @@ void NeueVergleichsAufgabe() {
     for (int k = 1; k <= Form10::numberCount; ++k) {
         NeueZahl();
         const int number = int(Zahl);
-        screen.numberLabel(k)->setText(digitsOf(number));
+        screen.numberLabel(k)->setText(NumberText::digits(number));
         Zahlenfeld[size_t(k)] = number;
         row << number;
     }

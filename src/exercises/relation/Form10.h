@@ -1,6 +1,8 @@
 #pragma once
 
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+
+class Session;
 
 #include <QList>
 
@@ -12,7 +14,7 @@ class Label;
 class Form10 : public ExerciseScreen {
     Q_OBJECT
 public:
-    Form10();
+    explicit Form10(Session &session);
 
     // The five numbers (k = 1 .. 5) and the four answer squares (k = 1 .. 4), left to right.
     Label *numberLabel(int k) const { return numbers_.at(k - 1); }

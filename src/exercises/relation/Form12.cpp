@@ -2,10 +2,11 @@
 
 #include "Form12Aufgabe.h"
 #include "Form12Rules.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -43,7 +44,8 @@ const StepButton upButtons[] = {{"Befehl7", " + E", "+ 1", true},
 
 } // namespace
 
-Form12::Form12() : ExerciseScreen(QStringLiteral("Form12"), Keys::EnterAndDigits) {
+Form12::Form12(Session &session)
+    : ExerciseScreen(QStringLiteral("Form12"), Keys::EnterAndDigits, session) {
     setFixedSize(tw(10200), tw(3000));
     setBackground(QColor(192, 192, 192));
 
@@ -119,7 +121,7 @@ void Form12::PruefeZaehlen() {
     Label *box = antwortBox();
     if (!box)
         return;
-    if (box->text() != digitsOf(qint64(MODUL1::Zahl))) {
+    if (box->text() != NumberText::digits(qint64(MODUL1::Zahl))) {
         MODUL1::MeldeFehler(); // the box keeps what was typed
         return;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+
+class Session;
 
 class Label;
 
@@ -9,7 +11,7 @@ class Label;
 class Form12 : public ExerciseScreen {
     Q_OBJECT
 public:
-    Form12();
+    explicit Form12(Session &session);
 
     void neueAufgabe() override;
     void pruefe() override { PruefeZaehlen(); }

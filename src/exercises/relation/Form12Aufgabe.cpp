@@ -2,11 +2,12 @@
 
 #include "Form12.h"
 #include "Form12Rules.h"
-#include "platform/Dialogs.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Dialogs.h"
+#include "ui/Label.h"
 
 #include <QPushButton>
 
@@ -21,15 +22,15 @@ void NeueZaehlAufgabe() {
 
     Schritt schritt = liesSchritt(form.schrittLabel()->text());
     // Five numbers of the row must fit into the range; otherwise no start exists.
-    if (!schrittPasst(schritt, Zahlenraum)) {
+    if (!schrittPasst(schritt, session().range())) {
         msgBox(QStringLiteral("Auswahl passt nicht\rzu dem Zahlenraum!\r"), MsgIcon::None,
                MsgButtons::Ok, QStringLiteral("Zahlenkonflikt"));
         form.schrittLabel()->setText(ersatzSchrittText());
         schritt = liesSchritt(ersatzSchrittText());
     }
 
-    const int start = zieheStart(schritt, Zahlenraum);
-    form.box(startBox(schritt))->setText(digitsOf(start));
+    const int start = zieheStart(schritt, session().range());
+    form.box(startBox(schritt))->setText(NumberText::digits(start));
     Zahl = schritt.aufwaerts ? start + schritt.weite : start - schritt.weite;
     Merker = QString::number(ersteAntwortBox(schritt));
     MarkiereAntwortfeld();

@@ -1,19 +1,19 @@
 #include "Form12Rules.h"
 
-#include "platform/NumberText.h"
-#include "platform/Random.h"
+#include "core/NumberText.h"
+#include "core/Random.h"
 
 namespace ZaehlRegeln {
 
 Schritt liesSchritt(const QString &text) {
     Schritt schritt;
     schritt.aufwaerts = text.startsWith(QLatin1Char('+'));
-    schritt.weite = intVal(text.mid(2));
+    schritt.weite = NumberText::wholeNumber(text.mid(2));
     return schritt;
 }
 
 QString schrittText(bool aufwaerts, int weite) {
-    return (aufwaerts ? QStringLiteral("+") : QStringLiteral("-")) + Str(weite);
+    return (aufwaerts ? QStringLiteral("+") : QStringLiteral("-")) + NumberText::withBlank(weite);
 }
 
 QString zufallsSchrittText(bool aufwaerts) {

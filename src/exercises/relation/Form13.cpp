@@ -1,11 +1,12 @@
 #include "Form13.h"
 
 #include "OrderingRules.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -38,7 +39,7 @@ Label *box(QWidget *parent, int number, const QRect &geometry) {
 
 } // namespace
 
-Form13::Form13() : ExerciseScreen(QStringLiteral("Form13"), Keys::None) {
+Form13::Form13(Session &session) : ExerciseScreen(QStringLiteral("Form13"), Keys::None, session) {
     setWindowTitle(QString()); // this screen has no caption of its own
     setPlacedOnLoad(false);
     setFixedSize(tw(screenWidth), tw(screenHeight));
@@ -100,10 +101,10 @@ namespace MODUL1 {
 
 void NeueOrdnungsAufgabe() {
     Form13 &screen = Screens::get<Form13>();
-    const OrderingRow drawn = drawOrderingNumbers(Zahlenraum);
+    const OrderingRow drawn = drawOrderingNumbers(session().range());
     for (int k = 1; k <= Form13::columnCount; ++k) {
         screen.answerBox(k)->setText(QString());
-        screen.numberLabel(k)->setText(digitsOf(drawn[size_t(k - 1)]));
+        screen.numberLabel(k)->setText(NumberText::digits(drawn[size_t(k - 1)]));
     }
     const OrderingRow sorted = sortedAscending(drawn);
     for (size_t k = 0; k < sorted.size(); ++k)

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+
+class Session;
 
 #include <QList>
 #include <QStringList>
@@ -14,7 +16,7 @@ class Label;
 class Form13 : public ExerciseScreen {
     Q_OBJECT
 public:
-    Form13();
+    explicit Form13(Session &session);
 
     static constexpr int columnCount = 5;
     // The numbers of the upper row and the answer boxes below them, k = 1 .. 5.

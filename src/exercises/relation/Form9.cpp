@@ -2,9 +2,10 @@
 
 #include "Form9Aufgabe.h"
 #include "Form9Rules.h"
-#include "platform/Label.h"
-#include "platform/Twips.h"
-#include "shell/Modul1.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "ui/Label.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -49,7 +50,8 @@ void perlen(QWidget *parent) {
 
 } // namespace
 
-Form9::Form9() : ExerciseScreen(QStringLiteral("Form9"), Keys::EnterAndDigits) {
+Form9::Form9(Session &session)
+    : ExerciseScreen(QStringLiteral("Form9"), Keys::EnterAndDigits, session) {
     setFixedSize(tw(7200), tw(3840));
     setBackground(QColor(255, 255, 192));
     perlen(this);
@@ -93,7 +95,7 @@ QString Form9::stelle() const {
 
 void Form9::waehleStelle(const QString &stelle) {
     // A place the range is too small for is refused without a word.
-    if (!NachbarRegeln::stelleErlaubt(stelle, MODUL1::Zahlenraum))
+    if (!NachbarRegeln::stelleErlaubt(stelle, MODUL1::session().range()))
         return;
     stelle_->setText(stelle);
     MODUL1::NeueNachbarAufgabe();

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "shell/ExerciseScreen.h"
+#include "ui/ExerciseScreen.h"
+
+class Session;
 
 class Label;
 
@@ -9,7 +11,7 @@ class Label;
 class Form9 : public ExerciseScreen {
     Q_OBJECT
 public:
-    Form9();
+    explicit Form9(Session &session);
 
     void neueAufgabe() override;
     void pruefe() override { PruefeNachbar(); }

@@ -2,10 +2,11 @@
 
 #include "Form9.h"
 #include "Form9Rules.h"
-#include "platform/Label.h"
-#include "platform/NumberText.h"
-#include "shell/Modul1.h"
-#include "shell/Screens.h"
+#include "core/NumberText.h"
+#include "core/Session.h"
+#include "legacy/Modul1.h"
+#include "legacy/Screens.h"
+#include "ui/Label.h"
 
 namespace MODUL1 {
 
@@ -14,7 +15,7 @@ void NeueNachbarAufgabe() {
     Form9 &form = Screens::get<Form9>();
 
     NeueZahl();
-    const int zahl = gezeigteZahl(int(Zahl), Zahlenraum);
+    const int zahl = gezeigteZahl(int(Zahl), session().range());
     const Art art = zieheArt();
     const QString stelle = form.stelle();
 
@@ -26,12 +27,12 @@ void NeueNachbarAufgabe() {
     Label *zahlTitelLabel = form.titel(art == Vorgaenger ? 2 : 1);
 
     antwort->setText(QString());
-    gezeigt->setText(digitsOf(zahl));
+    gezeigt->setText(NumberText::digits(zahl));
     antwortTitelLabel->setText(antwortTitel(stelle, art));
     zahlTitelLabel->setText(zahlTitel());
 
     Zahl = erwarteterNachbar(zahl, stelle, art);
-    ZahlText = digitsOf(qint64(Zahl));
+    ZahlText = NumberText::digits(qint64(Zahl));
 }
 
 } // namespace MODUL1

@@ -1,6 +1,6 @@
 #include "Form9Rules.h"
 
-#include "platform/Random.h"
+#include "core/Random.h"
 
 namespace NachbarRegeln {
 

@@ -1,7 +1,7 @@
 #include "OrderingRules.h"
 
-#include "platform/NumberText.h"
-#include "platform/Random.h"
+#include "core/NumberText.h"
+#include "core/Random.h"
 
 #include <algorithm>
 
@@ -26,7 +26,7 @@ bool orderingCorrect(const QStringList &boxes, const OrderingRow &sorted) {
     if (boxes.size() != qsizetype(sorted.size()))
         return false;
     for (size_t k = 0; k < sorted.size(); ++k) {
-        if (Val(boxes[qsizetype(k)]) != double(sorted[k]))
+        if (NumberText::value(boxes[qsizetype(k)]) != double(sorted[k]))
             return false;
     }
     return true;

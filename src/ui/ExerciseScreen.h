@@ -1,8 +1,9 @@
 #pragma once
 
-#include "platform/Screen.h"
+#include "Screen.h"
 
 class Label;
+class Session;
 class QLabel;
 class QPushButton;
 
@@ -19,7 +20,7 @@ public:
         None            // the screen takes no keys
     };
 
-    ExerciseScreen(const QString &name, Keys keys);
+    ExerciseScreen(const QString &name, Keys keys, Session &session);
 
     QPushButton *ende() const { return ende_; }
     QPushButton *okay() const { return okay_; }
@@ -29,10 +30,13 @@ public:
     // The check routine, run by "OKAY" and Enter.
     virtual void pruefe() = 0;
 
-    // Hides the screen and shows the menu: "ENDE", and the close box.
-    void leave();
+    Session &session() const { return session_; }
 
 protected:
+    // The verdict on an answer: counted in the session, told in a box.
+    void reportRight();
+    void reportWrong();
+
     // The label that digit typing fills (typing screens only). A screen whose
     // answer goes into one of several labels overrides typedField().
     void setTypedField(QLabel *field) { typedField_ = field; }
@@ -50,6 +54,7 @@ protected:
     static void typeInto(QLabel *field, int code);
 
 private:
+    Session &session_;
     QPushButton *ende_;
     QPushButton *okay_;
     QLabel *typedField_ = nullptr;

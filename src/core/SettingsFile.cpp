@@ -35,17 +35,17 @@ std::optional<int> readFirstNumber(const QString &path) {
     static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
     if (!number.match(field).hasMatch())
         return std::nullopt;
-    const double value = Val(field);
+    const double value = NumberText::value(field);
     if (value < -2e9 || value > 2e9)
         return std::nullopt;
-    return int(roundHalfEven(value));
+    return int(NumberText::roundHalfEven(value));
 }
 
 bool writeNumber(const QString &path, int value) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray line = Str(value).toLatin1() + " \r\n";
+    const QByteArray line = NumberText::withBlank(value).toLatin1() + " \r\n";
     if (file.write(line) != line.size()) {
         file.cancelWriting();
         return false;

@@ -1,21 +1,22 @@
 #pragma once
 
-#include "platform/Screen.h"
+#include "Screen.h"
 
 class Label;
 
 // The program-info screen: title, notice and author line over a dark panel.
 // It stays beside the menu (modeless) and closes itself on a click on
 // "O k a y" or on its picture.
-class ZUBLABEL : public Screen {
+class InfoScreen : public Screen {
     Q_OBJECT
 public:
-    ZUBLABEL();
+    InfoScreen();
 
     static QString noticeText();
     static QString authorText();
 
-    void okay();
+    // "O k a y": the screen goes away (and says so with leftScreen()).
+    void okay() { leave(); }
 
 protected:
     void showEvent(QShowEvent *event) override;

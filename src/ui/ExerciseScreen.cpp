@@ -1,14 +1,13 @@
 #include "ExerciseScreen.h"
 
-#include "Form1.h"
-#include "Screens.h"
-#include "platform/KeyCodes.h"
-#include "platform/Label.h"
+#include "AnswerFeedback.h"
+#include "KeyCodes.h"
+#include "Label.h"
 
 #include <QPushButton>
 
-ExerciseScreen::ExerciseScreen(const QString &name, Keys keys)
-    : Screen(name, QStringLiteral("ZUB-Zahlen")), keys_(keys) {
+ExerciseScreen::ExerciseScreen(const QString &name, Keys keys, Session &session)
+    : Screen(name, QStringLiteral("ZUB-Zahlen")), session_(session), keys_(keys) {
     ende_ = addButton(QStringLiteral("Befehl1"), QStringLiteral("ENDE"), QRect(0, 0, 80, 30));
     okay_ = addButton(QStringLiteral("Befehl2"), QStringLiteral("OKAY"), QRect(0, 0, 80, 30));
     connect(ende_, &QPushButton::clicked, this, &ExerciseScreen::leave);
@@ -16,9 +15,12 @@ ExerciseScreen::ExerciseScreen(const QString &name, Keys keys)
     setKeyPreview(keys != Keys::None);
 }
 
-void ExerciseScreen::leave() {
-    hide();
-    Screens::get<Form1>().display();
+void ExerciseScreen::reportRight() {
+    AnswerFeedback::right(session_);
+}
+
+void ExerciseScreen::reportWrong() {
+    AnswerFeedback::wrong(session_);
 }
 
 void ExerciseScreen::setNewTaskLabel(Label *label) {

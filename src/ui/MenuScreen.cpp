@@ -1,15 +1,13 @@
-#include "Form1.h"
+#include "MenuScreen.h"
 
 #include "ExerciseScreen.h"
-#include "Modul1.h"
-#include "Screens.h"
-#include "ZUBLABEL.h"
-#include "platform/Dialogs.h"
-#include "platform/NumberText.h"
-#include "platform/Program.h"
-#include "platform/Random.h"
-#include "platform/SettingsFile.h"
-#include "platform/Twips.h"
+#include "core/NumberText.h"
+#include "core/Random.h"
+#include "core/Session.h"
+#include "core/SettingsFile.h"
+#include "ui/Dialogs.h"
+#include "ui/Program.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,14 +27,9 @@ int rangeAt(int position) {
 
 } // namespace
 
-Form1::Form1() : Screen(QStringLiteral("Form1"), QStringLiteral("ZUB-Zahlen")) {
+MenuScreen::MenuScreen(Session &session)
+    : Screen(QStringLiteral("Form1"), QStringLiteral("ZUB-Zahlen")), session_(session) {
     setFixedSize(tw(6900), tw(6000));
-
-    counter_ = new QLabel(this);
-    counter_->setObjectName(QStringLiteral("Bezeichnung2"));
-    counter_->setGeometry(twRect(0, 0, 600, 300));
-    counter_->setStyleSheet(QStringLiteral("background: yellow; font: bold 12pt;"));
-    counter_->hide(); // the count's store, never shown
 
     // The grey band across the middle, behind the command row and the range selector.
     auto *band = new QWidget(this);
@@ -75,9 +68,12 @@ Form1::Form1() : Screen(QStringLiteral("Form1"), QStringLiteral("ZUB-Zahlen")) {
                                   twRect(1695, 2760, buttonWidth, buttonHeight));
     auto *infoButton = addButton(QStringLiteral("Befehl12"), QStringLiteral("Info"),
                                  twRect(3030, 2760, buttonWidth, buttonHeight));
-    connect(endeButton, &QPushButton::clicked, this, &Form1::ende);
-    connect(druckButton, &QPushButton::clicked, this, &Form1::druck);
-    connect(infoButton, &QPushButton::clicked, this, &Form1::info);
+    connect(endeButton, &QPushButton::clicked, this, &MenuScreen::askToEnd);
+    connect(druckButton, &QPushButton::clicked, this, &MenuScreen::openWorksheets);
+    connect(infoButton, &QPushButton::clicked, this, [this] {
+        if (info_)
+            info_()->display();
+    });
 
     rangeCaption_ = new QLabel(this);
     rangeCaption_->setObjectName(QStringLiteral("Bezeichnung1"));
@@ -94,23 +90,24 @@ Form1::Form1() : Screen(QStringLiteral("Form1"), QStringLiteral("ZUB-Zahlen")) {
     range_->setPageStep(1);
     range_->setValue(1);
     // valueChanged also follows the thumb while it is dragged, so the caption is live.
-    connect(range_, &QScrollBar::valueChanged, this, &Form1::rangeChanged);
+    connect(range_, &QScrollBar::valueChanged, this, &MenuScreen::rangeChanged);
 
     reward15_ = addButton(QStringLiteral("Befehl15"), QStringLiteral("Belohnung"),
                           twRect(2850, 5280, buttonWidth, buttonHeight));
     reward15_->setEnabled(false);
-    connect(reward15_, &QPushButton::clicked, this, &Form1::belohnung);
+    connect(&session_, &Session::rewardEarned, reward15_, [this] { reward15_->setEnabled(true); });
+    connect(reward15_, &QPushButton::clicked, this, &MenuScreen::fetchReward);
 }
 
-void Form1::load() {
+void MenuScreen::load() {
     placeCentred();
     Random::seedFromTimeOfDay();
-    MODUL1::Zahlenraum = 20;
-    ladeZahlenraum();
+    session_.setRange(Session::defaultRange);
+    loadRange();
     rangeChanged();
 }
 
-void Form1::ladeZahlenraum() {
+void MenuScreen::loadRange() {
     const std::optional<int> position = SettingsFile::readFirstNumber(settingsPath());
     if (!position || *position < 1 || *position > 6) {
         msgBox(QStringLiteral("Die Datei 'ZUBZAHL.INI' fehlt!\r"), MsgIcon::None, MsgButtons::Ok,
@@ -120,14 +117,14 @@ void Form1::ladeZahlenraum() {
     range_->setValue(*position);
 }
 
-void Form1::rangeChanged() {
+void MenuScreen::rangeChanged() {
     const int position = range_->value();
     if (position >= 1 && position <= 6)
-        MODUL1::Zahlenraum = rangeAt(position);
-    rangeCaption_->setText(QStringLiteral("Zahlen bis") + Str(MODUL1::Zahlenraum));
+        session_.setRange(rangeAt(position));
+    rangeCaption_->setText(QStringLiteral("Zahlen bis") + NumberText::withBlank(session_.range()));
 }
 
-void Form1::openExercise(const QString &button) {
+void MenuScreen::openExercise(const QString &button) {
     const auto entry = std::find_if(exercises_.cbegin(), exercises_.cend(),
                                     [&](const Exercise &e) { return e.button == button; });
     if (entry == exercises_.cend())
@@ -135,18 +132,19 @@ void Form1::openExercise(const QString &button) {
     hide();
     ExerciseScreen *screen = entry->open();
     screen->display();
-    if (entry->limitTo10000 && MODUL1::Zahlenraum > 10000) {
+    if (entry->limitTo10000 && session_.range() > 10000) {
         range_->setValue(4);
         rangeChanged();
         msgBox(QStringLiteral("Zahlenraum nur bis 10000 möglich!"), MsgIcon::None, MsgButtons::Ok,
                QStringLiteral("Zahlenraum"));
     }
-    screen->setWindowTitle(QStringLiteral("ZUB-Zahlen bis") + Str(MODUL1::Zahlenraum));
+    screen->setWindowTitle(QStringLiteral("ZUB-Zahlen bis") +
+                           NumberText::withBlank(session_.range()));
     screen->okay()->setFocus();
     screen->neueAufgabe();
 }
 
-void Form1::ende() {
+void MenuScreen::askToEnd() {
     if (msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"), MsgIcon::Question,
                MsgButtons::YesNo, QStringLiteral("ZUB-Zahlen")) == MsgResult::No)
         return;
@@ -156,27 +154,20 @@ void Form1::ende() {
     Program::end();
 }
 
-void Form1::druck() {
+void MenuScreen::openWorksheets() {
     const QString typed =
         inputBox(QStringLiteral("Passwort eingeben:"), QStringLiteral("Drucken"), QString());
-    if (Val(typed) != MODUL1::Zahlenraum || !worksheet_)
+    if (NumberText::value(typed) != session_.range() || !worksheet_)
         return;
     hide();
     worksheet_()->display();
 }
 
-void Form1::belohnung() {
-    MODUL1::LiesPunkte();
-    if (MODUL1::Punkte > 19)
-        MODUL1::Punkte -= 20;
-    MODUL1::SchreibePunkte();
+void MenuScreen::fetchReward() {
+    session_.takeReward();
     reward15_->setEnabled(false);
     if (!reward_)
         return;
     hide();
     reward_()->display();
-}
-
-void Form1::info() {
-    Screens::get<ZUBLABEL>().display();
 }

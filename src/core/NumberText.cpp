@@ -3,15 +3,17 @@
 #include <cmath>
 #include <limits>
 
-QString Str(qint64 n) {
+namespace NumberText {
+
+QString withBlank(qint64 n) {
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }
 
-QString digitsOf(qint64 n) {
+QString digits(qint64 n) {
     return QString::number(n);
 }
 
-double Val(const QString &text) {
+double value(const QString &text) {
     // Collect the numeric prefix without blanks, then let the C library read it.
     QByteArray number;
     int i = 0;
@@ -70,11 +72,13 @@ qint64 roundHalfEven(double value) {
     return qint64(std::nearbyint(value)); // default rounding mode: to nearest, ties to even
 }
 
-int intVal(const QString &text) {
-    const qint64 v = roundHalfEven(Val(text));
+int wholeNumber(const QString &text) {
+    const qint64 v = roundHalfEven(NumberText::value(text));
     if (v > std::numeric_limits<int>::max())
         return std::numeric_limits<int>::max();
     if (v < std::numeric_limits<int>::min())
         return std::numeric_limits<int>::min();
     return int(v);
 }
+
+} // namespace NumberText

@@ -17,8 +17,15 @@ public:
     void display();
     bool isLoaded() const { return loaded_; }
 
+    // Hides the screen and says so: the screen's own way out.
+    void leave();
+
     // The window closes for good (program end): no close-box handler runs.
     static void closeAllForEnd();
+
+signals:
+    // The screen was left by its own way out; whoever opened it takes over.
+    void leftScreen();
 
 protected:
     virtual void load() {}

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "platform/Screen.h"
+#include "Screen.h"
 
 #include <QList>
 
 #include <functional>
 
 class ExerciseScreen;
+class Session;
 class QLabel;
 class QPushButton;
 class QScrollBar;
 
 // The main menu: the range selector, the exercise buttons, the way into the
 // worksheets, the reward and the info screen, and the only way out.
-class Form1 : public Screen {
+class MenuScreen : public Screen {
     Q_OBJECT
 public:
     // One exercise button and the screen it opens.
@@ -23,38 +24,39 @@ public:
         bool limitTo10000 = false;
     };
 
-    Form1();
+    explicit MenuScreen(Session &session);
 
     void setExercises(const QList<Exercise> &exercises) { exercises_ = exercises; }
     void setWorksheetScreen(std::function<Screen *()> open) { worksheet_ = std::move(open); }
     void setRewardScreen(std::function<Screen *()> open) { reward_ = std::move(open); }
+    void setInfoScreen(std::function<Screen *()> open) { info_ = std::move(open); }
 
-    QLabel *counterLabel() const { return counter_; }
     QPushButton *rewardButton() const { return reward15_; }
     QScrollBar *rangeBar() const { return range_; }
 
     // The position of the range bar as the settings file stores it.
     static QString settingsPath() { return QStringLiteral("ZUBZAHL.INI"); }
 
-    void rangeChanged(); // change handler of HBildlauf1
+    // Shows the range the bar stands at and hands it to the session.
+    void rangeChanged();
 
 protected:
     void load() override;
-    void closeBox() override { ende(); }
+    void closeBox() override { askToEnd(); }
 
 private:
-    void ladeZahlenraum();
+    void loadRange();
     void openExercise(const QString &button);
-    void ende();
-    void druck();
-    void belohnung();
-    void info();
+    void askToEnd();
+    void openWorksheets();
+    void fetchReward();
 
-    QLabel *counter_;
+    Session &session_;
     QLabel *rangeCaption_;
     QScrollBar *range_;
     QPushButton *reward15_;
     QList<Exercise> exercises_;
     std::function<Screen *()> worksheet_;
     std::function<Screen *()> reward_;
+    std::function<Screen *()> info_;
 };

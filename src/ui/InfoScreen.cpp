@@ -1,9 +1,7 @@
-#include "ZUBLABEL.h"
+#include "InfoScreen.h"
 
-#include "Form1.h"
-#include "Screens.h"
-#include "platform/Label.h"
-#include "platform/Twips.h"
+#include "Label.h"
+#include "Twips.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -44,7 +42,7 @@ QPixmap iconPicture() {
 
 } // namespace
 
-ZUBLABEL::ZUBLABEL() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Programm-Info")) {
+InfoScreen::InfoScreen() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Programm-Info")) {
     setFixedSize(tw(6600), tw(4200));
     setBackground(QColor(0, 255, 255));
 
@@ -89,34 +87,25 @@ ZUBLABEL::ZUBLABEL() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Progra
     picture->setGeometry(twRect(600, 3120, 480, 480));
     picture->setCursor(Qt::PointingHandCursor);
 
-    connect(okayLabel, &Label::clicked, this, &ZUBLABEL::okay);
-    connect(picture, &Label::clicked, this, &ZUBLABEL::okay);
+    connect(okayLabel, &Label::clicked, this, &InfoScreen::okay);
+    connect(picture, &Label::clicked, this, &InfoScreen::okay);
 }
 
-QString ZUBLABEL::noticeText() {
+QString InfoScreen::noticeText() {
     return QStringLiteral("Dieses Programm darf kostenlos weitergegeben, aber nicht verkauft "
                           "werden. Alle Rechte bleiben beim Herausgeber.");
 }
 
-QString ZUBLABEL::authorText() {
+QString InfoScreen::authorText() {
     return QStringLiteral("ZUB-Zahlen, Ausgabe 2026, vom ZUB-Team\r\n"
                           "E-Mail: siehe Begleitheft des Programms");
 }
 
-void ZUBLABEL::showEvent(QShowEvent *event) {
+void InfoScreen::showEvent(QShowEvent *event) {
     // The texts and the place are set again at every showing, so the screen
     // always comes back where it belongs.
     notice_->setText(noticeText());
     author_->setText(authorText());
     placeUpperQuarter();
     Screen::showEvent(event);
-}
-
-void ZUBLABEL::okay() {
-    hide();
-    // The menu comes to the front only when it is on the screen: an exercise
-    // opened meanwhile keeps the menu hidden.
-    Form1 &menu = Screens::get<Form1>();
-    if (menu.isVisible())
-        menu.display();
 }

@@ -35,6 +35,11 @@ void Screen::closeAllForEnd() {
         w->hide();
 }
 
+void Screen::leave() {
+    hide();
+    emit leftScreen();
+}
+
 bool Screen::keyDown(int) {
     return false;
 }
