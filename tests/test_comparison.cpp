@@ -147,9 +147,9 @@ void ComparisonTest::rowLayout() {
     }
     // Below the row: ENDE, ">", "=", "<", OKAY; the hint below them.
     const QRect number = control<Label>(&screen, name(5))->geometry();
-    QList<QWidget *> below{screen.ende(), control<Label>(&screen, name(1)),
+    QList<QWidget *> below{screen.endButton(), control<Label>(&screen, name(1)),
                            control<Label>(&screen, name(2)), control<Label>(&screen, name(3)),
-                           screen.okay()};
+                           screen.okayButton()};
     for (qsizetype i = 0; i < below.size(); ++i) {
         QVERIFY(below[i]->geometry().top() > number.bottom());
         if (i > 0)
@@ -159,7 +159,7 @@ void ComparisonTest::rowLayout() {
     QCOMPARE(control<Label>(&screen, name(2))->text(), QStringLiteral("="));
     QCOMPARE(control<Label>(&screen, name(3))->text(), QStringLiteral("<"));
     QVERIFY(control<Label>(&screen, name(4))->geometry().top() >
-            screen.okay()->geometry().bottom());
+            screen.okayButton()->geometry().bottom());
     QVERIFY(control<QWidget>(&screen, QStringLiteral("Figur1"))->geometry().contains(number));
 }
 
@@ -193,8 +193,8 @@ void ComparisonTest::dropElsewhereChangesNothing() {
     for (int number : {1, 2, 3, 4, 5, 6, 7, 8, 9})
         QVERIFY2(!dropOn(&screen, control<Label>(&screen, name(number)), *sign),
                  qPrintable(name(number)));
-    QVERIFY(!dropOn(&screen, screen.okay(), *sign));
-    QVERIFY(!dropOn(&screen, screen.ende(), *sign));
+    QVERIFY(!dropOn(&screen, screen.okayButton(), *sign));
+    QVERIFY(!dropOn(&screen, screen.endButton(), *sign));
     // The band around the row, just above the squares, and the bare background.
     const QRect band = control<QWidget>(&screen, QStringLiteral("Figur1"))->geometry();
     QVERIFY(
@@ -221,7 +221,7 @@ void ComparisonTest::correctAnswerCountsAndBuildsNextTask() {
 
     ModalBoxes boxes({"OK"});
     scriptNumbers({12, 12, 1, 20, 2}, 20);
-    QTest::mouseClick(screen.okay(), Qt::LeftButton);
+    QTest::mouseClick(screen.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
@@ -239,7 +239,7 @@ void ComparisonTest::correctAnswerCountsAndBuildsNextTask() {
         QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(MODUL1::ZahlText.mid(k - 1, 1))));
     boxes.answer({"OK"});
     scriptNumbers({1, 1, 1, 1, 1}, 20);
-    QTest::keyClick(screen.okay(), Qt::Key_Return);
+    QTest::keyClick(screen.okayButton(), Qt::Key_Return);
     QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe 1/20", "Zahleingabe 2/20"}));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("===="));
     QCOMPARE(boxes.unexpected, 0);
@@ -253,7 +253,7 @@ void ComparisonTest::wrongAnswerKeepsSquares() {
         QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(answer[k - 1])));
 
     ModalBoxes boxes({"OK"});
-    QTest::mouseClick(screen.okay(), Qt::LeftButton);
+    QTest::mouseClick(screen.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
     QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
@@ -266,7 +266,7 @@ void ComparisonTest::wrongAnswerKeepsSquares() {
     QVERIFY(dropOn(&screen, screen.square(3), *labelDrag(QStringLiteral("="))));
     boxes.answer({"OK"});
     Random::script({0.1, 0.1, 0.1, 0.1, 0.1});
-    QTest::mouseClick(screen.okay(), Qt::LeftButton);
+    QTest::mouseClick(screen.okayButton(), Qt::LeftButton);
     QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe", "Zahleingabe 1/20"}));
     QCOMPARE(boxes.unexpected, 0);
 }
@@ -278,7 +278,7 @@ void ComparisonTest::emptySquareIsWrong() {
     for (int k : {1, 2, 4})
         QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(MODUL1::ZahlText.mid(k - 1, 1))));
     ModalBoxes boxes({"OK"});
-    QTest::keyClick(screen.okay(), Qt::Key_Return);
+    QTest::keyClick(screen.okayButton(), Qt::Key_Return);
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe"});
     QCOMPARE(squares(screen), QStringLiteral("<|>||<"));
 }

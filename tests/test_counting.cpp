@@ -51,8 +51,8 @@ bool onlyGreen(Form12 &form, int green_) {
 }
 
 void typeAndEnter(Form12 &form, const QString &digits) {
-    QTest::keyClicks(form.okay(), digits);
-    QTest::keyClick(form.okay(), Qt::Key_Return);
+    QTest::keyClicks(form.okayButton(), digits);
+    QTest::keyClick(form.okayButton(), Qt::Key_Return);
 }
 
 } // namespace
@@ -95,7 +95,7 @@ void CountingTest::openingAtEveryRange() {
         QCOMPARE(MODUL1::Merker, QStringLiteral("2"));
         QCOMPARE(MODUL1::Zahl, form.box(1)->text().toDouble() + 1);
         QVERIFY(onlyGreen(form, 2));
-        QCOMPARE(form.focusWidget(), form.okay());
+        QCOMPARE(form.focusWidget(), form.okayButton());
     }
     const QStringList captions{" - E", " - Z", " - H", " - T", " + E", " + Z",
                                " + H", " + T", "- ?",  "+ ?",  "OKAY", "ENDE"};
@@ -225,7 +225,7 @@ void CountingTest::wrongBoxKeepsItsText() {
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl7")), Qt::LeftButton);
     ModalBoxes boxes({"OK", "OK"});
     typeAndEnter(form, QStringLiteral("011"));
-    QTest::keyClick(form.okay(), Qt::Key_Return);
+    QTest::keyClick(form.okayButton(), Qt::Key_Return);
     QCOMPARE(boxes.seen.size(), 2);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
     QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
@@ -236,7 +236,7 @@ void CountingTest::wrongBoxKeepsItsText() {
 
     // Corrected with Backspace, the box is right and the mark moves on.
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(form.okay(), Qt::Key_Backspace);
+        QTest::keyClick(form.okayButton(), Qt::Key_Backspace);
     typeAndEnter(form, QStringLiteral("11"));
     QCOMPARE(boxes.seen.size(), 2);
     QCOMPARE(MODUL1::Merker, QStringLiteral("3"));
@@ -247,14 +247,14 @@ void CountingTest::keysOnTheAnswerBox() {
     TestProgram program;
     ModalBoxes boxes;
     Form12 &form = open(program, 1000);
-    QTest::keyClick(form.okay(), Qt::Key_Backspace);
+    QTest::keyClick(form.okayButton(), Qt::Key_Backspace);
     QCOMPARE(form.box(2)->text(), QString());
-    QTest::keyClick(form.okay(), Qt::Key_5, Qt::KeypadModifier);
-    QTest::keyClick(form.okay(), Qt::Key_X);
+    QTest::keyClick(form.okayButton(), Qt::Key_5, Qt::KeypadModifier);
+    QTest::keyClick(form.okayButton(), Qt::Key_X);
     QCOMPARE(form.box(2)->text(), QString());
-    QTest::keyClick(form.okay(), Qt::Key_5, Qt::ShiftModifier);
-    QTest::keyClicks(form.okay(), QStringLiteral("12"));
-    QTest::keyClick(form.okay(), Qt::Key_Backspace);
+    QTest::keyClick(form.okayButton(), Qt::Key_5, Qt::ShiftModifier);
+    QTest::keyClicks(form.okayButton(), QStringLiteral("12"));
+    QTest::keyClick(form.okayButton(), Qt::Key_Backspace);
     QCOMPARE(form.box(2)->text(), QStringLiteral("51"));
     QCOMPARE(form.box(3)->text(), QString());
     QVERIFY(boxes.seen.isEmpty());
@@ -267,7 +267,7 @@ void CountingTest::clickOnTheStepBuildsANewRow() {
     Random::script({0.40005}); // "- 1000" starts at 4001 at the lowest
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl6")), Qt::LeftButton);
     QCOMPARE(form.box(5)->text(), QStringLiteral("4001"));
-    QTest::keyClicks(form.okay(), QStringLiteral("3001"));
+    QTest::keyClicks(form.okayButton(), QStringLiteral("3001"));
     Random::script({0.9999});
     QTest::mouseClick(form.schrittLabel(), Qt::LeftButton);
     QCOMPARE(stepText(form), QStringLiteral("- 1000"));
@@ -282,7 +282,7 @@ void CountingTest::stepHeldBetweenVisits() {
     ModalBoxes boxes; // an unexpected box is answered, not waited for
     Form12 &form = open(program, 1000);
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl4")), Qt::LeftButton);
-    QTest::mouseClick(form.ende(), Qt::LeftButton);
+    QTest::mouseClick(form.endButton(), Qt::LeftButton);
     QVERIFY(!form.isVisible());
     MenuScreen &menu = testApp().menu();
     QVERIFY(menu.isVisible());
@@ -293,7 +293,7 @@ void CountingTest::stepHeldBetweenVisits() {
     // A smaller range later turns the held step into a conflict on the next visit.
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl5")), Qt::LeftButton);
     QCOMPARE(stepText(form), QStringLiteral("- 100"));
-    QTest::mouseClick(form.ende(), Qt::LeftButton);
+    QTest::mouseClick(form.endButton(), Qt::LeftButton);
     menu.rangeBar()->setValue(2); // 100
     boxes.answer({"OK"});
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl11")), Qt::LeftButton);

@@ -107,7 +107,7 @@ void DecompositionTest::typing() {
     Form8 &form = openDecomposition(program, number);
     QCOMPARE(form.numberField()->text(), QString::number(number));
     QCOMPARE(MODUL1::ZahlText, placeValueSum(number));
-    typeKeys(form.okay(), keys);
+    typeKeys(form.okayButton(), keys);
     QCOMPARE(form.answerField()->text(), field);
 }
 
@@ -135,19 +135,19 @@ void DecompositionTest::screenLayout() {
     QVERIFY(frame->geometry().contains(form.answerField()->geometry()));
     QVERIFY(frame->geometry().contains(form.numberField()->geometry()));
     // The buttons stand at the left below the row.
-    QVERIFY(form.ende()->y() > frame->geometry().bottom());
-    QVERIFY(form.okay()->x() < form.width() / 2);
+    QVERIFY(form.endButton()->y() > frame->geometry().bottom());
+    QVERIFY(form.okayButton()->x() < form.width() / 2);
 }
 
 void DecompositionTest::rightAnswer() {
     TestProgram program;
     Form8 &form = openDecomposition(program, 90210);
     ModalBoxes boxes({"OK"});
-    typeKeys(form.okay(), "90000200");
+    typeKeys(form.okayButton(), "90000200");
     QCOMPARE(form.answerField()->text(), QStringLiteral("90000+200+"));
-    typeKeys(form.okay(), "10");
+    typeKeys(form.okayButton(), "10");
     Random::script({fractionFor(3407, 1000000)});
-    typeKeys(form.okay(), "E");
+    typeKeys(form.okayButton(), "E");
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
@@ -159,8 +159,8 @@ void DecompositionTest::rightAnswer() {
     // OKAY takes the same way as Enter.
     boxes.answer({"OK"});
     Random::script({fractionFor(7, 1000000)});
-    typeKeys(form.okay(), "30004007");
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    typeKeys(form.okayButton(), "30004007");
+    QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 2/20"));
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("7"));
     QCOMPARE(boxes.unexpected, 0);
@@ -172,7 +172,7 @@ void DecompositionTest::wrongAnswerEmptiesFieldFirst() {
     ModalBoxes boxes({"OK"});
     QString fieldWhileBoxShown = QStringLiteral("unset");
     boxes.onBox = [&](const SeenBox &) { fieldWhileBoxShown = form.answerField()->text(); };
-    typeKeys(form.okay(), "3000B5E");
+    typeKeys(form.okayButton(), "3000B5E");
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
     QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
@@ -187,7 +187,7 @@ void DecompositionTest::wrongAnswerEmptiesFieldFirst() {
 void DecompositionTest::clickBuildsNewTask() {
     TestProgram program;
     Form8 &form = openDecomposition(program, 3407);
-    typeKeys(form.okay(), "30");
+    typeKeys(form.okayButton(), "30");
     const int count = testApp().session().count();
     Random::script({fractionFor(105, 1000000)});
     QTest::mouseClick(form.numberField(), Qt::LeftButton);

@@ -172,7 +172,7 @@ void Form4Test::tenThousandIsTenCubes() {
     QVERIFY(blueAt(image, 6700 + 800, 300)); // the last cube's back top corner
     QVERIFY(!anyBlueBetween(image, 1000, 2900));
 
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
@@ -207,9 +207,9 @@ void Form4Test::rightSettings() {
     setBars(setting[0], setting[1], setting[2], setting[3]);
     QCOMPARE(counts(), setting);
     if (byEnter)
-        QTest::keyClick(form.okay(), Qt::Key_Return);
+        QTest::keyClick(form.okayButton(), Qt::Key_Return);
     else
-        QTest::mouseClick(form.okay(), Qt::LeftButton);
+        QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe 1/20"});
     QCOMPARE(control<Label>(&form, "Bezeichnung1")->text(), QStringLiteral("1"));
     QCOMPARE(barValues(), QList<int>({0, 0, 0, 0}));
@@ -236,8 +236,8 @@ void Form4Test::wrongSettingsStay() {
     setBars(setting[0], setting[1], setting[2], setting[3]);
     const QImage before = shot(&form);
 
-    QTest::keyClick(form.okay(), Qt::Key_Return);
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QTest::keyClick(form.okayButton(), Qt::Key_Return);
+    QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 2);
     for (const SeenBox &box : boxes.seen) {
         QCOMPARE(box.title, QStringLiteral("Zahleingabe"));
@@ -342,7 +342,7 @@ void Form4Test::rowsSurviveBeingCovered() {
             int(blocksShown(image, Row::Cubes).size()), int(blocksShown(image, Row::Plates).size()),
             int(blocksShown(image, Row::Rods).size()), int(blocksShown(image, Row::Units).size())};
     };
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(whileCovered, QList<int>({1, 2, 3, 3}));
     form.hide();
     form.show();
@@ -371,12 +371,12 @@ void Form4Test::newTaskClearsCountsLeftByPictures() {
     TestProgram program;
     ModalBoxes boxes;
     Form4 &form = open(program, 10000, {5});
-    QTest::mouseClick(form.ende(), Qt::LeftButton);
+    QTest::mouseClick(form.endButton(), Qt::LeftButton);
     // The pictures screen leaves its counts behind, while every bar here is at 0.
     Random::script({fractionFor(1234, 10000), fractionFor(8, 10000)});
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl5"), Qt::LeftButton);
     QCOMPARE(counts(), QList<int>({1, 2, 3, 4}));
-    QTest::mouseClick(Screens::get<Form5>().ende(), Qt::LeftButton);
+    QTest::mouseClick(Screens::get<Form5>().endButton(), Qt::LeftButton);
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl4"), Qt::LeftButton);
     QCOMPARE(control<Label>(&form, "Bezeichnung1")->text(), QStringLiteral("8"));
     QCOMPARE(counts(), QList<int>({0, 0, 0, 0}));

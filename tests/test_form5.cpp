@@ -42,7 +42,7 @@ QString field() {
 // Types on the keyboard while OKAY has the focus: digits, 'B' for Backspace,
 // 'k' before a digit for the same digit on the keypad.
 void type(const QString &keys) {
-    QWidget *focus = Screens::get<Form5>().okay();
+    QWidget *focus = Screens::get<Form5>().okayButton();
     bool keypad = false;
     for (QChar c : keys) {
         if (c == 'B') {
@@ -85,8 +85,8 @@ void Form5Test::openingShowsControls() {
     QCOMPARE(field(), QString());
     QVERIFY(control<Label>(&form, "Bezeichnung1")->frameStyle() != QFrame::NoFrame);
     QCOMPARE(control<Label>(&form, "Bezeichnung2")->text(), QStringLiteral("Eingabe mit [Enter]"));
-    QCOMPARE(form.ende()->text(), QStringLiteral("ENDE"));
-    QCOMPARE(form.okay()->text(), QStringLiteral("OKAY"));
+    QCOMPARE(form.endButton()->text(), QStringLiteral("ENDE"));
+    QCOMPARE(form.okayButton()->text(), QStringLiteral("OKAY"));
     QCOMPARE(boxes.seen.size(), 0);
 }
 
@@ -166,7 +166,7 @@ void Form5Test::typedAnswer() {
     const QRect drawingArea(0, 0, form.width(), tw(2900));
     const QImage picture = shot(&form).copy(drawingArea);
 
-    QTest::keyClick(form.okay(), Qt::Key_Return);
+    QTest::keyClick(form.okayButton(), Qt::Key_Return);
     QCOMPARE(boxes.seen.size(), 1);
     const SeenBox &box = boxes.last();
     QCOMPARE(box.buttons, QStringList{"OK"});
@@ -207,7 +207,7 @@ void Form5Test::samePictureAsQuantities() {
     ModalBoxes boxes;
     Form5 &pictures = open(program, 10000, {1234});
     const QImage drawn = shot(&pictures);
-    QTest::mouseClick(pictures.ende(), Qt::LeftButton);
+    QTest::mouseClick(pictures.endButton(), Qt::LeftButton);
     Random::script({fractionFor(77, 10000)});
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl4"), Qt::LeftButton);
     Form4 &quantities = Screens::get<Form4>();

@@ -187,7 +187,7 @@ void NeighboursTest::taskOnTheScreen() {
     QCOMPARE(text("Bezeichnung4"), pred ? QStringLiteral("Z a h l") : place + "-Nachfolger");
     QCOMPARE(MODUL1::ZahlText, expected);
     QCOMPARE(MODUL1::Zahl, expected.toDouble());
-    QCOMPARE(form.focusWidget(), form.okay());
+    QCOMPARE(form.focusWidget(), form.okayButton());
     QVERIFY(boxes.seen.isEmpty());
 }
 
@@ -215,7 +215,7 @@ void NeighboursTest::placeHeldAgainstLaterRangeChange() {
     ModalBoxes boxes;
     Form9 &form = open(program, 10000, 7, NachbarRegeln::Nachfolger);
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl6")), Qt::LeftButton);
-    QTest::mouseClick(form.ende(), Qt::LeftButton);
+    QTest::mouseClick(form.endButton(), Qt::LeftButton);
     MenuScreen &menu = testApp().menu();
     menu.rangeBar()->setValue(2); // 100
 
@@ -237,9 +237,9 @@ void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
     Form9 &form = open(program, 100, 47, NachbarRegeln::Vorgaenger);
     ModalBoxes boxes({"OK"});
     Random::script({fractionFor(60, 100), fuerArt(NachbarRegeln::Nachfolger)});
-    QTest::keyClicks(form.okay(), QStringLiteral("46"));
+    QTest::keyClicks(form.okayButton(), QStringLiteral("46"));
     QCOMPARE(text("Bezeichnung1"), QStringLiteral("46"));
-    QTest::keyClick(form.okay(), Qt::Key_Return);
+    QTest::keyClick(form.okayButton(), Qt::Key_Return);
 
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
@@ -255,8 +255,8 @@ void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
     // OKAY runs the same check as Enter.
     Random::script({fractionFor(5, 100), fuerArt(NachbarRegeln::Nachfolger)});
     boxes.answer({"OK"});
-    QTest::keyClicks(form.okay(), QStringLiteral("61"));
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QTest::keyClicks(form.okayButton(), QStringLiteral("61"));
+    QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 2/20"));
     QCOMPARE(text("Bezeichnung1"), QStringLiteral("5"));
     QCOMPARE(boxes.unexpected, 0);
@@ -266,9 +266,9 @@ void NeighboursTest::wrongAnswersEmptyTheBoxAndKeepTheTask() {
     TestProgram program;
     Form9 &form = open(program, 100, 47, NachbarRegeln::Nachfolger);
     ModalBoxes boxes({"OK", "OK"});
-    QTest::keyClicks(form.okay(), QStringLiteral("048"));
-    QTest::keyClick(form.okay(), Qt::Key_Return);
-    QTest::keyClick(form.okay(), Qt::Key_Return); // an empty answer is wrong too
+    QTest::keyClicks(form.okayButton(), QStringLiteral("048"));
+    QTest::keyClick(form.okayButton(), Qt::Key_Return);
+    QTest::keyClick(form.okayButton(), Qt::Key_Return); // an empty answer is wrong too
 
     QCOMPARE(boxes.seen.size(), 2);
     for (const SeenBox &box : boxes.seen) {
@@ -289,14 +289,14 @@ void NeighboursTest::typingKeys() {
     ModalBoxes boxes;
     Form9 &form = open(program, 1000, 347, NachbarRegeln::Vorgaenger);
     Label *answer = control<Label>(&form, QStringLiteral("Bezeichnung1"));
-    QTest::keyClick(form.okay(), Qt::Key_Backspace);
+    QTest::keyClick(form.okayButton(), Qt::Key_Backspace);
     QCOMPARE(answer->text(), QString());
-    QTest::keyClick(form.okay(), Qt::Key_3, Qt::KeypadModifier);
-    QTest::keyClick(form.okay(), Qt::Key_A);
+    QTest::keyClick(form.okayButton(), Qt::Key_3, Qt::KeypadModifier);
+    QTest::keyClick(form.okayButton(), Qt::Key_A);
     QCOMPARE(answer->text(), QString());
-    QTest::keyClick(form.okay(), Qt::Key_3, Qt::ShiftModifier); // the key, not the symbol
-    QTest::keyClicks(form.okay(), QStringLiteral("46"));
-    QTest::keyClick(form.okay(), Qt::Key_Backspace);
+    QTest::keyClick(form.okayButton(), Qt::Key_3, Qt::ShiftModifier); // the key, not the symbol
+    QTest::keyClicks(form.okayButton(), QStringLiteral("46"));
+    QTest::keyClick(form.okayButton(), Qt::Key_Backspace);
     QCOMPARE(answer->text(), QStringLiteral("34"));
     QCOMPARE(text("Bezeichnung2"), QStringLiteral("347")); // the shown number is not typed on
     QVERIFY(boxes.seen.isEmpty());

@@ -196,9 +196,9 @@ void NumberFamilyTest::rightAnswerWithFinalZero() {
 
     ModalBoxes boxes({"OK"});
     Random::script(digitFractions({9, 8, 7, 6, 5, 4, 3, 2, 1, 0}) << 0.0);
-    typeKeys(form.okay(), "456001B");
+    typeKeys(form.okayButton(), "456001B");
     QCOMPARE(form.answerField()->text(), QStringLiteral("45600"));
-    typeKeys(form.okay(), "E");
+    typeKeys(form.okayButton(), "E");
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
@@ -214,8 +214,8 @@ void NumberFamilyTest::leadingZeroIsWrong() {
     Form7 &form = openFamily(program, 1, digitFractions({0, 1, 2, 3, 4, 5, 6, 8, 9, 7}) << 0.0);
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("7"));
     ModalBoxes boxes({"OK", "OK"});
-    typeKeys(form.okay(), "07");
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    typeKeys(form.okayButton(), "07");
+    QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
     QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
@@ -224,14 +224,14 @@ void NumberFamilyTest::leadingZeroIsWrong() {
     QCOMPARE(form.member(8)->text(), QStringLiteral("8")); // the same family stays
     QCOMPARE(MODUL1::ZahlText, QStringLiteral("7"));
 
-    typeKeys(form.okay(), "7E");
+    typeKeys(form.okayButton(), "7E");
     QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe", "Zahleingabe 1/20"}));
 }
 
 void NumberFamilyTest::clickBuildsNewFamily() {
     TestProgram program;
     Form7 &form = openFamily(program, 3, digitFractions({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) << 0.0);
-    typeKeys(form.okay(), "12");
+    typeKeys(form.okayButton(), "12");
     const int count = testApp().session().count();
     Random::script(digitFractions({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) << 0.5);
     QTest::mouseClick(form.answerField(), Qt::LeftButton);

@@ -209,7 +209,8 @@ void NumberLineTest::stepButtons() {
     QCOMPARE(MODUL1::Zahl, double(range - 6 * step));
     QCOMPARE(form.leftEnd()->text(), QString::number(range - 11 * step));
     QCOMPARE(form.rightEnd()->text(), QString::number(range - step));
-    QCOMPARE(form.focusWidget(), form.okay()); // a click on the step button would have kept it
+    QCOMPARE(form.focusWidget(),
+             form.okayButton()); // a click on the step button would have kept it
 }
 
 void NumberLineTest::stepSurvivesMenuVisit() {
@@ -217,9 +218,9 @@ void NumberLineTest::stepSurvivesMenuVisit() {
     Form6 &form = openNumberLine(program, 10000, 5000);
     QTest::mouseClick(control<QPushButton>(&form, "Befehl8"), Qt::LeftButton);
     QCOMPARE(form.stepLabel()->text(), QStringLiteral("50"));
-    typeKeys(form.okay(), "12");
+    typeKeys(form.okayButton(), "12");
 
-    QTest::mouseClick(form.ende(), Qt::LeftButton);
+    QTest::mouseClick(form.endButton(), Qt::LeftButton);
     MenuScreen &menu = testApp().menu();
     QVERIFY(!form.isVisible());
     QVERIFY(menu.isVisible());
@@ -244,7 +245,7 @@ void NumberLineTest::rightAndWrongAnswers() {
 
     // Wrong: the error box, the field emptied, the same line stays.
     ModalBoxes boxes({"OK"});
-    typeKeys(form.okay(), "15E");
+    typeKeys(form.okayButton(), "15E");
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe"));
     QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
@@ -253,13 +254,13 @@ void NumberLineTest::rightAndWrongAnswers() {
     QCOMPARE(form.leftEnd()->text(), QStringLiteral("9"));
 
     // Keypad digits type nothing; Backspace mends a slip.
-    typeKeys(form.okay(), "K13B4");
+    typeKeys(form.okayButton(), "K13B4");
     QCOMPARE(form.answerField()->text(), QStringLiteral("14"));
 
     // Right, through OKAY: counted, field emptied, a new line with the same step.
     boxes.answer({"OK"});
     Random::script({fractionFor(8, 20)});
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 2);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
@@ -273,7 +274,7 @@ void NumberLineTest::rightAndWrongAnswers() {
 void NumberLineTest::newLineKeepsTypedDigits() {
     TestProgram program;
     Form6 &form = openNumberLine(program, 100, 50);
-    typeKeys(form.okay(), "42");
+    typeKeys(form.okayButton(), "42");
     Random::script({fractionFor(42, 100)});
     QTest::mouseClick(form.answerField(), Qt::LeftButton);
     QCOMPARE(form.answerField()->text(), QStringLiteral("42"));
@@ -282,7 +283,7 @@ void NumberLineTest::newLineKeepsTypedDigits() {
     // OKAY judges the kept digits against the new line.
     ModalBoxes boxes({"OK"});
     Random::script({fractionFor(60, 100)});
-    QTest::mouseClick(form.okay(), Qt::LeftButton);
+    QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe 1/20"});
 }
 

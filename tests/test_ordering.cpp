@@ -210,12 +210,13 @@ void OrderingTest::openingFromMenu() {
             QVERIFY(line.right() < lower.left());
         }
     }
-    const QList<QWidget *> below{screen.ende(), screen.okay(), control<Label>(&screen, name(11))};
+    const QList<QWidget *> below{screen.endButton(), screen.okayButton(),
+                                 control<Label>(&screen, name(11))};
     for (QWidget *w : below)
         QVERIFY(w->geometry().top() > screen.answerBox(1)->geometry().bottom());
 
     // ENDE and back: the next visit starts with a new task, in the same place.
-    QTest::mouseClick(screen.ende(), Qt::LeftButton);
+    QTest::mouseClick(screen.endButton(), Qt::LeftButton);
     QVERIFY(!screen.isVisible());
     scriptDraws({1, 2, 3, 4, 5}, 20);
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), QStringLiteral("Befehl14")),
@@ -250,7 +251,7 @@ void OrderingTest::dropElsewhereChangesNothing() {
         QVERIFY(!dropOn(&screen, screen.numberLabel(k), *number));
     QVERIFY(!dropOn(&screen, control<Label>(&screen, name(11)), *number));
     QVERIFY(!dropOn(&screen, control<QWidget>(&screen, QStringLiteral("Linie2")), *number));
-    QVERIFY(!dropOn(&screen, screen.okay(), *number));
+    QVERIFY(!dropOn(&screen, screen.okayButton(), *number));
     QVERIFY(!dropAt(&screen, QPoint(2, 2), *number));
     // Another program's text is refused even on an answer box.
     QVERIFY(!dropOn(&screen, screen.answerBox(2), *foreignDrag(QStringLiteral("2"))));
@@ -273,7 +274,7 @@ void OrderingTest::equalNumbersFitEitherBox() {
 
         ModalBoxes boxes({"OK"});
         scriptDraws({6, 7, 8, 9, 10}, 20);
-        QTest::mouseClick(screen.okay(), Qt::LeftButton);
+        QTest::mouseClick(screen.okayButton(), Qt::LeftButton);
         QCOMPARE(boxes.seen.size(), 1);
         QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
         QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
@@ -290,7 +291,7 @@ void OrderingTest::wrongOrIncompleteAnswerKeepsBoxes() {
     ModalBoxes boxes;
     auto check = [&] {
         boxes.answer({"OK"});
-        QTest::mouseClick(screen.okay(), Qt::LeftButton);
+        QTest::mouseClick(screen.okayButton(), Qt::LeftButton);
     };
     // Four boxes filled rightly, the last one empty.
     QVERIFY(drag(screen, 2, 1));
@@ -322,9 +323,9 @@ void OrderingTest::noKeyChecks() {
     QVERIFY(drag(screen, 1, 1));
     const auto before = labelCaptions(screen);
     ModalBoxes boxes;
-    screen.okay()->setFocus();
+    screen.okayButton()->setFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_1, Qt::Key_Backspace})
-        QTest::keyClick(screen.okay(), key);
+        QTest::keyClick(screen.okayButton(), key);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_7})
         QTest::keyClick(screen.answerBox(1), key);
     QCOMPARE(boxes.seen.size(), 0);

@@ -28,22 +28,22 @@ public:
         task->setGeometry(10, 10, 100, 30);
         field = new Label(QStringLiteral("Bezeichnung2"), this);
         field->setGeometry(10, 50, 100, 30);
-        ende()->setGeometry(10, 200, 80, 30);
-        okay()->setGeometry(200, 200, 80, 30);
+        endButton()->setGeometry(10, 200, 80, 30);
+        okayButton()->setGeometry(200, 200, 80, 30);
         setTypedField(field);
         setNewTaskLabel(task);
     }
-    void neueAufgabe() override {
+    void newTask() override {
         ++tasks;
         MODUL1::ZahlText = QStringLiteral("42");
         task->setText(QStringLiteral("Aufgabe %1").arg(tasks));
     }
-    void pruefe() override {
+    void checkAnswer() override {
         ++checks;
         if (field->text() == MODUL1::ZahlText) {
             MODUL1::MeldeRichtig();
             field->clear();
-            neueAufgabe();
+            newTask();
         } else {
             MODUL1::MeldeFehler();
         }
@@ -100,9 +100,9 @@ void FrameTest::openingFromTheMenu() {
     QVERIFY(screen->isVisible());
     QVERIFY(!testApp().menu().isVisible());
     QCOMPARE(screen->windowTitle(), QStringLiteral("ZUB-Zahlen bis 20"));
-    QCOMPARE(screen->ende()->text(), QStringLiteral("ENDE"));
-    QCOMPARE(screen->okay()->text(), QStringLiteral("OKAY"));
-    QCOMPARE(screen->focusWidget(), screen->okay());
+    QCOMPARE(screen->endButton()->text(), QStringLiteral("ENDE"));
+    QCOMPARE(screen->okayButton()->text(), QStringLiteral("OKAY"));
+    QCOMPARE(screen->focusWidget(), screen->okayButton());
     QCOMPARE(screen->tasks, 1);
 }
 
@@ -133,29 +133,29 @@ void FrameTest::rangeLimitOnOpening() {
 void FrameTest::typingDigitsAndBackspace() {
     TestProgram program;
     TypingScreen *s = open(program);
-    QTest::keyClick(s->okay(), Qt::Key_Backspace); // empty stays empty, no message
+    QTest::keyClick(s->okayButton(), Qt::Key_Backspace); // empty stays empty, no message
     QCOMPARE(s->field->text(), QString());
-    QTest::keyClick(s->okay(), Qt::Key_1);
-    QTest::keyClick(s->okay(), Qt::Key_2);
-    QTest::keyClick(s->okay(), Qt::Key_3);
-    QTest::keyClick(s->okay(), Qt::Key_Backspace);
-    QTest::keyClick(s->okay(), Qt::Key_4);
+    QTest::keyClick(s->okayButton(), Qt::Key_1);
+    QTest::keyClick(s->okayButton(), Qt::Key_2);
+    QTest::keyClick(s->okayButton(), Qt::Key_3);
+    QTest::keyClick(s->okayButton(), Qt::Key_Backspace);
+    QTest::keyClick(s->okayButton(), Qt::Key_4);
     QCOMPARE(s->field->text(), QStringLiteral("124"));
-    QTest::keyClick(s->okay(), Qt::Key_A);
+    QTest::keyClick(s->okayButton(), Qt::Key_A);
     QCOMPARE(s->field->text(), QStringLiteral("124"));
 }
 
 void FrameTest::keypadAndShiftedDigits() {
     TestProgram program;
     TypingScreen *s = open(program);
-    QTest::keyClick(s->okay(), Qt::Key_7, Qt::KeypadModifier);
+    QTest::keyClick(s->okayButton(), Qt::Key_7, Qt::KeypadModifier);
     QCOMPARE(s->field->text(), QString());
     // A real X11 Shift+1 on a German layout: '!' with the scan code of the 1 key.
     QKeyEvent shifted(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, 10, 0, 0, "!");
-    QApplication::sendEvent(s->okay(), &shifted);
+    QApplication::sendEvent(s->okayButton(), &shifted);
     QCOMPARE(s->field->text(), QStringLiteral("1"));
     QKeyEvent keypad(QEvent::KeyPress, Qt::Key_1, Qt::KeypadModifier, 87, 0, 0, "1");
-    QApplication::sendEvent(s->okay(), &keypad);
+    QApplication::sendEvent(s->okayButton(), &keypad);
     QCOMPARE(s->field->text(), QStringLiteral("1"));
 }
 
@@ -163,13 +163,13 @@ void FrameTest::enterRunsTheCheckOnceWhereverTheFocusIs() {
     TestProgram program;
     TypingScreen *s = open(program);
     ModalBoxes boxes({"OK", "OK", "OK"});
-    QTest::keyClick(s->okay(), Qt::Key_Return); // OKAY has the focus
+    QTest::keyClick(s->okayButton(), Qt::Key_Return); // OKAY has the focus
     QCOMPARE(s->checks, 1);
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe"});
-    s->ende()->setFocus();
-    QTest::keyClick(s->ende(), Qt::Key_4);
-    QTest::keyClick(s->ende(), Qt::Key_2);
-    QTest::keyClick(s->ende(), Qt::Key_Enter, Qt::KeypadModifier);
+    s->endButton()->setFocus();
+    QTest::keyClick(s->endButton(), Qt::Key_4);
+    QTest::keyClick(s->endButton(), Qt::Key_2);
+    QTest::keyClick(s->endButton(), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(s->checks, 2);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
     QCOMPARE(s->field->text(), QString()); // no digit added by the Enter
@@ -180,7 +180,7 @@ void FrameTest::enterRunsTheCheckOnceWhereverTheFocusIs() {
 void FrameTest::endeAndCloseBoxReturnToTheMenu() {
     TestProgram program;
     TypingScreen *s = open(program);
-    QTest::mouseClick(s->ende(), Qt::LeftButton);
+    QTest::mouseClick(s->endButton(), Qt::LeftButton);
     QVERIFY(!s->isVisible());
     QVERIFY(testApp().menu().isVisible());
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl3"), Qt::LeftButton);
@@ -194,7 +194,7 @@ void FrameTest::endeAndCloseBoxReturnToTheMenu() {
 void FrameTest::newTaskOnLabelClick() {
     TestProgram program;
     TypingScreen *s = open(program);
-    QTest::keyClick(s->okay(), Qt::Key_5);
+    QTest::keyClick(s->okayButton(), Qt::Key_5);
     const QString title = s->windowTitle();
     QTest::mouseClick(s->task, Qt::LeftButton);
     QCOMPARE(s->tasks, 2);
@@ -208,7 +208,7 @@ void FrameTest::placedOnlyAtFirstShowing() {
     const QRect d = s->screen()->geometry();
     QCOMPARE(s->pos(), QPoint((d.width() - s->width()) / 2, (d.height() - s->height()) / 4));
     s->move(5, 7);
-    QTest::mouseClick(s->ende(), Qt::LeftButton);
+    QTest::mouseClick(s->endButton(), Qt::LeftButton);
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl3"), Qt::LeftButton);
     QCOMPARE(s->pos(), QPoint(5, 7));
     MenuScreen &menu = testApp().menu();

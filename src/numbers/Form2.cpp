@@ -31,14 +31,14 @@ Form2::Form2(Session &session)
     instruction->setForeground(QColor(0, 128, 0));
     instruction->setPointSize(11);
 
-    ende()->setGeometry(twRect(480, 1800, 1455, 615));
+    endButton()->setGeometry(twRect(480, 1800, 1455, 615));
     answer_ = new Label(QStringLiteral("Bezeichnung2"), this);
     answer_->setGeometry(twRect(fieldLeft, 1680, fieldWidth, 855));
     answer_->setAlignment(Qt::AlignCenter);
     answer_->setPointSize(24, true);
     answer_->setBackground(Qt::white);
     answer_->setBordered(true);
-    okay()->setGeometry(twRect(screenWidth - 480 - 1455, 1800, 1455, 615));
+    okayButton()->setGeometry(twRect(screenWidth - 480 - 1455, 1800, 1455, 615));
 
     auto *hint =
         new Label(QStringLiteral("Bezeichnung3"), this, QStringLiteral("Eingabe mit [Enter]"));

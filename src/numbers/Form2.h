@@ -21,8 +21,8 @@ public:
     Label *wordLabel() const { return word_; }
     Label *answerField() const { return answer_; }
 
-    void neueAufgabe() override { MODUL1::NeueWoerterAufgabe(); }
-    void pruefe() override { PruefeWoerter(); }
+    void newTask() override { MODUL1::NeueWoerterAufgabe(); }
+    void checkAnswer() override { PruefeWoerter(); }
 
 private:
     void PruefeWoerter();

@@ -50,12 +50,12 @@ Form3::Form3(Session &session) : ExerciseScreen(QStringLiteral("Form3"), Keys::E
         sliders_[number - 1] = bar;
     }
 
-    ende()->setGeometry(twRect(480, 2520, 1455, 615));
+    endButton()->setGeometry(twRect(480, 2520, 1455, 615));
     task_ = new Label(QStringLiteral("Bezeichnung1"), this);
     task_->setGeometry(twRect(2160, 2400, screenWidth - 2 * 2160, 855));
     task_->setAlignment(Qt::AlignCenter);
     task_->setPointSize(24, true);
-    okay()->setGeometry(twRect(screenWidth - 480 - 1455, 2520, 1455, 615));
+    okayButton()->setGeometry(twRect(screenWidth - 480 - 1455, 2520, 1455, 615));
 
     auto *hint =
         new Label(QStringLiteral("Bezeichnung9"), this, QStringLiteral("Eingabe mit [Enter]"));

@@ -26,8 +26,8 @@ public:
     // HBildlauf1 (units) .. HBildlauf6 (hundred-thousands).
     QScrollBar *slider(int number) const { return sliders_[number - 1]; }
 
-    void neueAufgabe() override { MODUL1::NeueZiffernAufgabe(); }
-    void pruefe() override { PruefeZiffern(); }
+    void newTask() override { MODUL1::NeueZiffernAufgabe(); }
+    void checkAnswer() override { PruefeZiffern(); }
 
 private:
     void PruefeZiffern();

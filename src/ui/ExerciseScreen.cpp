@@ -8,10 +8,10 @@
 
 ExerciseScreen::ExerciseScreen(const QString &name, Keys keys, Session &session)
     : Screen(name, QStringLiteral("ZUB-Zahlen")), session_(session), keys_(keys) {
-    ende_ = addButton(QStringLiteral("Befehl1"), QStringLiteral("ENDE"), QRect(0, 0, 80, 30));
-    okay_ = addButton(QStringLiteral("Befehl2"), QStringLiteral("OKAY"), QRect(0, 0, 80, 30));
-    connect(ende_, &QPushButton::clicked, this, &ExerciseScreen::leave);
-    connect(okay_, &QPushButton::clicked, this, [this] { pruefe(); });
+    endButton_ = addButton(QStringLiteral("Befehl1"), QStringLiteral("ENDE"), QRect(0, 0, 80, 30));
+    okayButton_ = addButton(QStringLiteral("Befehl2"), QStringLiteral("OKAY"), QRect(0, 0, 80, 30));
+    connect(endButton_, &QPushButton::clicked, this, &ExerciseScreen::leave);
+    connect(okayButton_, &QPushButton::clicked, this, [this] { checkAnswer(); });
     setKeyPreview(keys != Keys::None);
 }
 
@@ -24,7 +24,7 @@ void ExerciseScreen::reportWrong() {
 }
 
 void ExerciseScreen::setNewTaskLabel(Label *label) {
-    connect(label, &Label::clicked, this, [this] { neueAufgabe(); });
+    connect(label, &Label::clicked, this, [this] { newTask(); });
 }
 
 void ExerciseScreen::load() {
@@ -46,7 +46,7 @@ bool ExerciseScreen::keyDown(int code) {
     if (keys_ == Keys::None || keys_ == Keys::Own)
         return false;
     if (code == KeyCode::Enter) {
-        pruefe();
+        checkAnswer();
         return true;
     }
     if (keys_ == Keys::EnterAndDigits && (code == KeyCode::Backspace || isMainDigit(code))) {

@@ -22,13 +22,13 @@ public:
 
     ExerciseScreen(const QString &name, Keys keys, Session &session);
 
-    QPushButton *ende() const { return ende_; }
-    QPushButton *okay() const { return okay_; }
+    QPushButton *endButton() const { return endButton_; }
+    QPushButton *okayButton() const { return okayButton_; }
 
     // The exercise's new-task routine, as the menu runs it.
-    virtual void neueAufgabe() = 0;
+    virtual void newTask() = 0;
     // The check routine, run by "OKAY" and Enter.
-    virtual void pruefe() = 0;
+    virtual void checkAnswer() = 0;
 
     Session &session() const { return session_; }
 
@@ -55,8 +55,8 @@ protected:
 
 private:
     Session &session_;
-    QPushButton *ende_;
-    QPushButton *okay_;
+    QPushButton *endButton_;
+    QPushButton *okayButton_;
     QLabel *typedField_ = nullptr;
     Keys keys_;
     bool placedOnLoad_ = true;

@@ -140,8 +140,8 @@ void MenuScreen::openExercise(const QString &button) {
     }
     screen->setWindowTitle(QStringLiteral("ZUB-Zahlen bis") +
                            NumberText::withBlank(session_.range()));
-    screen->okay()->setFocus();
-    screen->neueAufgabe();
+    screen->okayButton()->setFocus();
+    screen->newTask();
 }
 
 void MenuScreen::askToEnd() {

@@ -29,7 +29,7 @@ QLabel *someLabel(Child &child, ExerciseScreen *screen, const QStringList &notCl
 bool maybeFiddle(Child &child, ExerciseScreen *screen, const Extras &extras) {
     const int roll = child.pick(100);
     if (roll < 4) {
-        child.once(QStringLiteral("ENDE"), [screen] { Gesture::click(screen->ende()); });
+        child.once(QStringLiteral("ENDE"), [screen] { Gesture::click(screen->endButton()); });
     } else if (roll < 5) {
         child.once(QStringLiteral("close box"), [screen] { Gesture::closeBox(screen); });
     } else if (roll < 11) {
@@ -57,7 +57,7 @@ void submit(Child &child, ExerciseScreen *screen, Expect expect, bool enterCheck
             QStringLiteral("Enter"), [screen] { Gesture::key(screen, Qt::Key_Return); }, expect);
     else
         child.once(
-            QStringLiteral("OKAY"), [screen] { Gesture::click(screen->okay()); }, expect);
+            QStringLiteral("OKAY"), [screen] { Gesture::click(screen->okayButton()); }, expect);
 }
 
 void typeAnswer(Child &child, ExerciseScreen *screen, QLabel *field, const QString &digits,

@@ -40,8 +40,8 @@ Form4::Form4(Session &session) : ExerciseScreen(QStringLiteral("Form4"), Keys::E
     connect(zehner_, &QScrollBar::valueChanged, this, &Form4::ZeichneZehner);
     connect(einer_, &QScrollBar::valueChanged, this, &Form4::ZeichneEiner);
 
-    ende()->setGeometry(twRect(360, 3960, barWidth, 495));
-    okay()->setGeometry(twRect(5760, 3960, barWidth, 495));
+    endButton()->setGeometry(twRect(360, 3960, barWidth, 495));
+    okayButton()->setGeometry(twRect(5760, 3960, barWidth, 495));
 
     zahl_ = new Label(QStringLiteral("Bezeichnung1"), this);
     zahl_->setGeometry(twRect(2160, 3840, 3375, 615));
@@ -75,7 +75,7 @@ QScrollBar *Form4::addBar(const QString &name, const QString &titleName, const Q
     return bar;
 }
 
-void Form4::neueAufgabe() {
+void Form4::newTask() {
     MODUL1::NeueMengenAufgabe();
 }
 

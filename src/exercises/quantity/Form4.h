@@ -14,8 +14,8 @@ class Form4 : public ExerciseScreen {
 public:
     explicit Form4(Session &session);
 
-    void neueAufgabe() override;
-    void pruefe() override { PruefeMenge(); }
+    void newTask() override;
+    void checkAnswer() override { PruefeMenge(); }
 
     // Adds up the blocks and compares the sum with the task number.
     void PruefeMenge();

@@ -17,8 +17,8 @@ Form5::Form5(Session &session)
     setFixedSize(tw(7700), tw(4380));
     setBackground(QColor(255, 128, 128));
 
-    ende()->setGeometry(twRect(360, 3240, 1575, 495));
-    okay()->setGeometry(twRect(5760, 3240, 1575, 495));
+    endButton()->setGeometry(twRect(360, 3240, 1575, 495));
+    okayButton()->setGeometry(twRect(5760, 3240, 1575, 495));
 
     antwort_ = new Label(QStringLiteral("Bezeichnung1"), this);
     antwort_->setGeometry(twRect(2160, 3120, 3375, 615));
@@ -34,7 +34,7 @@ Form5::Form5(Session &session)
     hint->setAlignment(Qt::AlignCenter);
 }
 
-void Form5::neueAufgabe() {
+void Form5::newTask() {
     MODUL1::NeueBilderAufgabe();
 }
 

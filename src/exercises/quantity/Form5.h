@@ -13,8 +13,8 @@ class Form5 : public ExerciseScreen {
 public:
     explicit Form5(Session &session);
 
-    void neueAufgabe() override;
-    void pruefe() override { PruefeBild(); }
+    void newTask() override;
+    void checkAnswer() override { PruefeBild(); }
 
     // Compares the typed digits with the pictured number.
     void PruefeBild();

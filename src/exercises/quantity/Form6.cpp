@@ -72,8 +72,10 @@ Form6::Form6(Session &session)
     hint->setGeometry(twRect(middleTickX - 1200, answerTop + 660, 2400, 285));
     hint->setAlignment(Qt::AlignCenter);
 
-    ende()->setGeometry(twRect(middleTickX - answerWidth / 2 - 1215, answerTop + 60, 1095, 495));
-    okay()->setGeometry(twRect(middleTickX + answerWidth / 2 + 120, answerTop + 60, 1095, 495));
+    endButton()->setGeometry(
+        twRect(middleTickX - answerWidth / 2 - 1215, answerTop + 60, 1095, 495));
+    okayButton()->setGeometry(
+        twRect(middleTickX + answerWidth / 2 + 120, answerTop + 60, 1095, 495));
 
     for (const StepButton &b : stepButtons) {
         QPushButton *button = addButton(QString::fromLatin1(b.name), QString::fromLatin1(b.caption),
@@ -104,11 +106,11 @@ void Form6::buildLine() {
 
 void Form6::chooseStep(int step) {
     step_->setText(QString::number(step));
-    okay()->setFocus();
+    okayButton()->setFocus();
     MODUL1::NeueStrahlAufgabe();
 }
 
-void Form6::neueAufgabe() {
+void Form6::newTask() {
     MODUL1::NeueStrahlAufgabe();
 }
 

@@ -13,8 +13,8 @@ class Form6 : public ExerciseScreen {
 public:
     explicit Form6(Session &session);
 
-    void neueAufgabe() override;
-    void pruefe() override { PruefeStrahl(); }
+    void newTask() override;
+    void checkAnswer() override { PruefeStrahl(); }
     void PruefeStrahl();
 
     // The step is kept nowhere but in the caption of this label, so it

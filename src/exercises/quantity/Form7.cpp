@@ -52,11 +52,11 @@ Form7::Form7(Session &session)
     setTypedField(answer_);
     setNewTaskLabel(answer_);
 
-    ende()->setGeometry(twRect(4920, 360, 1095, 495));
-    okay()->setGeometry(twRect(4920, 1020, 1095, 495));
+    endButton()->setGeometry(twRect(4920, 360, 1095, 495));
+    okayButton()->setGeometry(twRect(4920, 1020, 1095, 495));
 }
 
-void Form7::neueAufgabe() {
+void Form7::newTask() {
     MODUL1::NeueFamilienAufgabe();
 }
 

@@ -15,8 +15,8 @@ class Form7 : public ExerciseScreen {
 public:
     explicit Form7(Session &session);
 
-    void neueAufgabe() override;
-    void pruefe() override { PruefeFamilie(); }
+    void newTask() override;
+    void checkAnswer() override { PruefeFamilie(); }
     void PruefeFamilie();
 
     // The label showing entry i (1 .. 9) of the family.

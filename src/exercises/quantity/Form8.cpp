@@ -49,11 +49,11 @@ Form8::Form8(Session &session) : ExerciseScreen(QStringLiteral("Form8"), Keys::O
     hint->setGeometry(twRect(6960, 1200, 3000, 285));
     hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    ende()->setGeometry(twRect(240, 1200, 1095, 495));
-    okay()->setGeometry(twRect(1455, 1200, 1095, 495));
+    endButton()->setGeometry(twRect(240, 1200, 1095, 495));
+    okayButton()->setGeometry(twRect(1455, 1200, 1095, 495));
 }
 
-void Form8::neueAufgabe() {
+void Form8::newTask() {
     MODUL1::NeueZerlegungsAufgabe();
 }
 

@@ -13,8 +13,8 @@ class Form8 : public ExerciseScreen {
 public:
     explicit Form8(Session &session);
 
-    void neueAufgabe() override;
-    void pruefe() override { PruefeZerlegung(); }
+    void newTask() override;
+    void checkAnswer() override { PruefeZerlegung(); }
     void PruefeZerlegung();
 
     Label *numberField() const { return number_; }

@@ -48,8 +48,8 @@ Form10::Form10(Session &session)
     buildRow();
     buildSigns();
 
-    ende()->setGeometry(twRect(rowLeft, controlsTop, 1200, 600));
-    okay()->setGeometry(twRect(screenWidth - rowLeft - 1200, controlsTop, 1200, 600));
+    endButton()->setGeometry(twRect(rowLeft, controlsTop, 1200, 600));
+    okayButton()->setGeometry(twRect(screenWidth - rowLeft - 1200, controlsTop, 1200, 600));
 
     auto *hint = new Label(QStringLiteral("Bezeichnung4"), this,
                            QStringLiteral("Die Zeichen mit der Maus verschieben ..."));
@@ -99,7 +99,7 @@ void Form10::buildSigns() {
     }
 }
 
-void Form10::neueAufgabe() {
+void Form10::newTask() {
     MODUL1::NeueVergleichsAufgabe();
 }
 

@@ -22,8 +22,8 @@ public:
     static constexpr int numberCount = 5;
     static constexpr int squareCount = 4;
 
-    void neueAufgabe() override;
-    void pruefe() override { PruefeVergleich(); }
+    void newTask() override;
+    void checkAnswer() override { PruefeVergleich(); }
 
     // Compares the four squares with the expected signs.
     void PruefeVergleich();

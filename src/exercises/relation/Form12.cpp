@@ -82,7 +82,7 @@ Form12::Form12(Session &session)
         }
     };
     addSteps(downButtons, 480);
-    ende()->setGeometry(twRect(3420, rowTop, 960, buttonHeight));
+    endButton()->setGeometry(twRect(3420, rowTop, 960, buttonHeight));
 
     schritt_ = new Label(QStringLiteral("Bezeichnung6"), this, QStringLiteral("+ 1"));
     schritt_->setGeometry(twRect(4500, rowTop, 1200, buttonHeight));
@@ -93,11 +93,11 @@ Form12::Form12(Session &session)
     schritt_->setCursor(Qt::PointingHandCursor);
     setNewTaskLabel(schritt_); // a click builds a new row with the same step
 
-    okay()->setGeometry(twRect(5820, rowTop, 960, buttonHeight));
+    okayButton()->setGeometry(twRect(5820, rowTop, 960, buttonHeight));
     addSteps(upButtons, 6900);
 }
 
-void Form12::neueAufgabe() {
+void Form12::newTask() {
     MODUL1::NeueZaehlAufgabe();
 }
 

@@ -13,8 +13,8 @@ class Form12 : public ExerciseScreen {
 public:
     explicit Form12(Session &session);
 
-    void neueAufgabe() override;
-    void pruefe() override { PruefeZaehlen(); }
+    void newTask() override;
+    void checkAnswer() override { PruefeZaehlen(); }
 
     // Checks the box named by Merker; a right box moves on, the last one counts.
     void PruefeZaehlen();

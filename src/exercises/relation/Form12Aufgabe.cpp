@@ -16,7 +16,7 @@ namespace MODUL1 {
 void NeueZaehlAufgabe() {
     using namespace ZaehlRegeln;
     Form12 &form = Screens::get<Form12>();
-    form.okay()->setFocus();
+    form.okayButton()->setFocus();
     for (int i = 1; i <= 5; ++i)
         form.box(i)->setText(QString());
 

@@ -65,8 +65,8 @@ Form13::Form13(Session &session) : ExerciseScreen(QStringLiteral("Form13"), Keys
                                  column - boxWidth, 30));
     }
 
-    ende()->setGeometry(twRect(left, controlsTop, 1200, 600));
-    okay()->setGeometry(twRect(screenWidth - left - 1200, controlsTop, 1200, 600));
+    endButton()->setGeometry(twRect(left, controlsTop, 1200, 600));
+    okayButton()->setGeometry(twRect(screenWidth - left - 1200, controlsTop, 1200, 600));
     auto *hint = new Label(QStringLiteral("Bezeichnung11"), this,
                            QStringLiteral("Mit der Maus verschieben"));
     hint->setAlignment(Qt::AlignCenter);
@@ -80,11 +80,11 @@ QStringList Form13::answerCaptions() const {
     return captions;
 }
 
-void Form13::neueAufgabe() {
+void Form13::newTask() {
     MODUL1::NeueOrdnungsAufgabe();
 }
 
-void Form13::pruefe() {
+void Form13::checkAnswer() {
     OrderingRow sorted{};
     for (size_t k = 0; k < sorted.size(); ++k)
         sorted[k] = MODUL1::Zahlenfeld[k + 1];

@@ -24,9 +24,9 @@ public:
     Label *answerBox(int k) const { return answers_.at(k - 1); }
     QStringList answerCaptions() const;
 
-    void neueAufgabe() override;
+    void newTask() override;
     // The click handler of OKAY: compares the boxes with the sorted numbers.
-    void pruefe() override;
+    void checkAnswer() override;
 
 private:
     QList<Label *> numbers_;

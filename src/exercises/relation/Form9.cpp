@@ -77,15 +77,15 @@ Form9::Form9(Session &session)
         connect(knopf, &QPushButton::clicked, this, [this, stelle] { waehleStelle(stelle); });
     }
 
-    ende()->setGeometry(twRect(960, 2580, 1440, 495));
-    okay()->setGeometry(twRect(4800, 2580, 1440, 495));
+    endButton()->setGeometry(twRect(960, 2580, 1440, 495));
+    okayButton()->setGeometry(twRect(4800, 2580, 1440, 495));
 
     // A click on either box skips to a new task with the same place.
     setNewTaskLabel(links_);
     setNewTaskLabel(rechts_);
 }
 
-void Form9::neueAufgabe() {
+void Form9::newTask() {
     MODUL1::NeueNachbarAufgabe();
 }
 
@@ -99,7 +99,7 @@ void Form9::waehleStelle(const QString &stelle) {
         return;
     stelle_->setText(stelle);
     MODUL1::NeueNachbarAufgabe();
-    okay()->setFocus();
+    okayButton()->setFocus();
 }
 
 QLabel *Form9::typedField() const {

@@ -13,8 +13,8 @@ class Form9 : public ExerciseScreen {
 public:
     explicit Form9(Session &session);
 
-    void neueAufgabe() override;
-    void pruefe() override { PruefeNachbar(); }
+    void newTask() override;
+    void checkAnswer() override { PruefeNachbar(); }
 
     // Compares the answer box with ZahlText.
     void PruefeNachbar();
