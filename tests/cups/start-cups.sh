@@ -34,8 +34,9 @@ unavailable() {
 }
 
 [ -x /usr/sbin/cupsd ] || unavailable "cupsd is not installed (Debian package cups-daemon)"
-command -v lpadmin >/dev/null && command -v lpstat >/dev/null && command -v lp >/dev/null ||
-    unavailable "lpadmin/lpstat/lp are not installed (Debian package cups-client)"
+for tool in lpadmin lpstat lp; do
+    command -v $tool >/dev/null || unavailable "$tool is not installed (Debian package cups-client)"
+done
 [ -x /usr/lib/cups/filter/gziptoany ] ||
     unavailable "the gziptoany filter is not installed (Debian package cups-core-drivers)"
 # The longest path a Unix socket can have is 107 bytes.
