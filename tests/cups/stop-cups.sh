@@ -1,38 +1,30 @@
 #!/usr/bin/env bash
-# Undoes what start-cups.sh did, and only that. Usage: stop-cups.sh DIR
+# Stops the private print server of start-cups.sh DIR and removes its files
+# and its spool; the logs and the last printed document stay in DIR for a look
+# after a failure. Usage: stop-cups.sh DIR
 set -u
 
-dir=$1
-queue=ZUBZahlenTest
-conf=/etc/cups/cups-pdf-zubzahlen.conf
+dir=$(cd "$1" 2>/dev/null && pwd) || exit 0
 
-as_root=()
-[ "$(id -u)" -ne 0 ] && as_root=(sudo -n)
-
-if [ -e "$dir/previous-default" ]; then
-    previous=$(cat "$dir/previous-default")
-    if [ -n "$previous" ] && [ "$previous" != "$queue" ]; then
-        "${as_root[@]}" lpadmin -d "$previous" 2>/dev/null
-    fi
-fi
-if [ -e "$dir/queue-created" ]; then
-    "${as_root[@]}" lpadmin -x "$queue" 2>/dev/null
-fi
-if [ -e "$dir/conf-created" ]; then
-    "${as_root[@]}" rm -f "$conf"
-fi
 if [ -e "$dir/cupsd.pid" ]; then
     pid=$(cat "$dir/cupsd.pid")
-    # Only the server this run started (or the sudo that runs it), and only
-    # while that process is still there.
-    comm=$(cat /proc/"$pid"/comm 2>/dev/null)
-    if [ "$comm" = cupsd ] || [ "$comm" = sudo ]; then
-        "${as_root[@]}" kill "$pid"
+    # Only the server started on this folder's configuration, and only while
+    # it is still there (a finished process that nobody reaped counts as gone).
+    running() { [ -e /proc/"$pid" ] && ! grep -q '^[0-9]* ([^)]*) Z' /proc/"$pid"/stat 2>/dev/null; }
+    if running && tr '\0' ' ' </proc/"$pid"/cmdline 2>/dev/null | grep -qF -- "-c $dir/server/cupsd.conf"; then
+        kill "$pid"
         for _ in $(seq 100); do
-            [ -e /proc/"$pid" ] || break
+            running || break
             sleep 0.1
         done
     fi
 fi
-rm -f "$dir"/{state,cupsd.pid,previous-default,queue-created,conf-created}
+# The spool folder, when it is the one start-cups.sh made.
+if [ -e "$dir/spool-dir" ]; then
+    spool=$(cat "$dir/spool-dir")
+    case "$(basename "$spool")" in
+    zubzahlen-cups.??????) [ -d "$spool" ] && rm -rf "$spool" ;;
+    esac
+fi
+rm -rf "$dir/server" "$dir/cups.sock" "$dir/cupsd.pid" "$dir/spool-dir" "$dir/state"
 exit 0

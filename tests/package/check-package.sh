@@ -26,7 +26,8 @@ for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-
 done
 
 files=(usr/bin/zubzahlen usr/share/applications/zubzahlen.desktop
-    usr/share/icons/hicolor/scalable/apps/zubzahlen.svg)
+    usr/share/icons/hicolor/scalable/apps/zubzahlen.svg
+    usr/share/metainfo/org.example.zubzahlen.metainfo.xml)
 listing=$(dpkg-deb -c "$deb")
 for f in "${files[@]}"; do
     grep -q " \./$f\$" <<<"$listing" || fail "$f is not in the package"
@@ -48,6 +49,11 @@ done
 entry="$root/usr/share/applications/zubzahlen.desktop"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry" || fail "desktop entry"
+fi
+# The installed tree as a software centre reads it: the metainfo, the entry
+# it launches and the icon.
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net --strict "$root" || fail "metainfo in the installed tree"
 fi
 field() { sed -n "s/^$1=//p" "$entry"; }
 [ "$(field Exec)" = zubzahlen ] || fail "Exec is $(field Exec)"
