@@ -6,10 +6,12 @@
 #include "core/Random.h"
 #include "legacy/Modul1.h"
 #include "legacy/Screens.h"
+#include "ui/Dialogs.h"
 #include "ui/MenuScreen.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -19,6 +21,7 @@ class MenuTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
+    void boxTitlesFitTheirBox();
 
     void startPosition_data();
     void startPosition();
@@ -335,4 +338,24 @@ void MenuTest::wrongAnswerKeepsTheCount() {
 }
 
 QTEST_MAIN(MenuTest)
+// The title is the only place a child sees the count: every box is wide
+// enough for its whole title in a bold title-bar face, with the frame's
+// buttons beside it.
+void MenuTest::boxTitlesFitTheirBox() {
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    ModalBoxes boxes({"OK", "OK", "OK", "=1"});
+    msgBox(QStringLiteral("Richtig, bitte weiter!\r"), MsgIcon::Information, MsgButtons::Ok,
+           QStringLiteral("Zahleingabe 17/20"));
+    msgBox(QStringLiteral("Auswahl passt nicht\rzu dem Zahlenraum!\r"), MsgIcon::None,
+           MsgButtons::Ok, QStringLiteral("Zahlenkonflikt"));
+    msgBox(QStringLiteral("x"), MsgIcon::None, MsgButtons::Ok, QStringLiteral("Belohnung"));
+    inputBox(QStringLiteral("Passwort eingeben:"), QStringLiteral("Drucken"));
+    QCOMPARE(boxes.seen.size(), 4);
+    for (const SeenBox &box : boxes.seen)
+        QVERIFY2(box.width >= metrics.horizontalAdvance(box.title) + 3 * 32,
+                 qPrintable(QStringLiteral("%1: %2 px").arg(box.title).arg(box.width)));
+}
+
 #include "test_shell_menu.moc"

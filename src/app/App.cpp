@@ -1,5 +1,6 @@
 #include "App.h"
 
+#include "EndRequests.h"
 #include "exercises/quantity/Form4.h"
 #include "exercises/quantity/Form5.h"
 #include "exercises/quantity/Form6.h"
@@ -137,6 +138,9 @@ int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     application.setQuitOnLastWindowClosed(false);
     App app;
+    EndRequests endRequests;
+    QObject::connect(&endRequests, &EndRequests::endRequested, &app.menu(),
+                     &MenuScreen::endWithoutAsking);
     FirstPaint watcher(std::move(afterFirstPaint));
     app.menu().installEventFilter(&watcher);
     app.start();

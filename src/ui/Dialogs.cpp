@@ -1,6 +1,8 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -24,6 +26,17 @@ QMessageBox::Icon qtIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Room for the whole title in the title bar: the title in a bold face a
+// little larger than the text's (window managers often draw titles so), and
+// the frame's icon and buttons beside it.
+int widthForTitle(const QString &title) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    constexpr int frameButtons = 160;
+    return QFontMetrics(font).horizontalAdvance(title) + frameButtons;
+}
+
 } // namespace
 
 MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const QString &title) {
@@ -41,6 +54,10 @@ MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const 
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
+    // QMessageBox sizes itself to its text; a spacer across its grid widens it.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     if (buttons == MsgButtons::Ok)
@@ -55,6 +72,7 @@ QString inputBox(const QString &prompt, const QString &title, const QString &def
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setMinimumWidth(widthForTitle(title));
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

@@ -148,9 +148,20 @@ void MenuScreen::askToEnd() {
     if (msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"), MsgIcon::Question,
                MsgButtons::YesNo, QStringLiteral("ZUB-Zahlen")) == MsgResult::No)
         return;
-    if (!SettingsFile::writeNumber(settingsPath(), range_->value()))
+    if (!saveSetting())
         msgBox(QStringLiteral("Die Datei 'ZUBZAHL.INI' konnte nicht gespeichert werden!\r"),
                MsgIcon::None, MsgButtons::Ok, QStringLiteral("ZUBZAHL"));
+    Program::end();
+}
+
+bool MenuScreen::saveSetting() const {
+    return SettingsFile::writeNumber(settingsPath(), range_->value());
+}
+
+void MenuScreen::endWithoutAsking() {
+    // No box: nobody may be there to answer it, and the logout must not wait.
+    if (!saveSetting())
+        qWarning("ZUBZAHL.INI could not be saved");
     Program::end();
 }
 

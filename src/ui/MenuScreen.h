@@ -40,6 +40,12 @@ public:
     // Shows the range the bar stands at and hands it to the session.
     void rangeChanged();
 
+    // Writes the range to the settings file; false when that failed.
+    bool saveSetting() const;
+    // The desktop session ends or the program was told to stop: the setting
+    // is saved as "Ende" saves it, and the program ends without a question.
+    void endWithoutAsking();
+
 protected:
     void load() override;
     void closeBox() override { askToEnd(); }

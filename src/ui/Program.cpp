@@ -20,6 +20,10 @@ void end() {
     }
     Screen::closeAllForEnd();
     QCoreApplication::exit(0);
+    // Asked before the main loop runs (from a box of the menu's load handler),
+    // the exit above only ends that box's loop: the main loop ends at its start.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void setEndHandler(std::function<void()> h) {

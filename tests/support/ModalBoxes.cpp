@@ -26,6 +26,7 @@ void ModalBoxes::poll() {
 
     SeenBox box;
     box.title = modal->windowTitle();
+    box.width = modal->width();
     QString answer;
     if (!answers_.isEmpty())
         answer = answers_.takeFirst();

@@ -15,6 +15,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons; // button texts, left to right as Qt orders them
     QString defaultButton;
+    int width = 0; // of the whole box, as shown
 };
 
 // Answers the real modal boxes while a test drives the program. Each box
