@@ -114,7 +114,9 @@ void Child::run(int actions) {
         if (trace)
             qInfo("%d %s: %s", stats_.actions + 1, qPrintable(where), qPrintable(step.what));
 
-        const qsizetype boxesBefore = boxes_.seen.size();
+        // Only this action's boxes are looked at; keeping every box of a long run
+        // would make the run's memory grow with its length.
+        boxes_.seen.clear();
         const bool done = step.act();
         QCoreApplication::processEvents();
         ++stats_.actions;
@@ -126,7 +128,7 @@ void Child::run(int actions) {
         if (done) {
             const Step finished = plan_.takeFirst();
             tries_ = 0;
-            checkVerdict(finished, boxesBefore);
+            checkVerdict(finished);
         } else if (++tries_ > stepRepeatLimit) {
             stats_.fault(QStringLiteral("%1: step '%2' never completes").arg(where, step.what));
             plan_.clear();
@@ -134,17 +136,18 @@ void Child::run(int actions) {
         Invariants::check(*this);
     }
     stats_.seconds = double(clock.nsecsElapsed()) / 1e9;
+    stats_.worksheetChars = worksheetLength();
     QObject::disconnect(rewards);
 }
 
-void Child::checkVerdict(const Step &step, qsizetype boxesBefore) {
+void Child::checkVerdict(const Step &step) {
     if (step.expect == Expect::Anything)
         return;
     int richtig = 0;
     int fehler = 0;
-    for (qsizetype i = boxesBefore; i < boxes_.seen.size(); ++i) {
-        richtig += boxes_.seen.at(i).text == richtigText;
-        fehler += boxes_.seen.at(i).text == fehlerText;
+    for (const SeenBox &box : std::as_const(boxes_.seen)) {
+        richtig += box.text == richtigText;
+        fehler += box.text == fehlerText;
     }
     const bool ok = step.expect == Expect::Right   ? richtig == 1 && fehler == 0
                     : step.expect == Expect::Wrong ? richtig == 0 && fehler == 1

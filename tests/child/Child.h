@@ -59,7 +59,8 @@ public:
 private:
     QWidget *currentScreen();
     void doOneAction();
-    void checkVerdict(const Step &step, qsizetype boxesBefore);
+    // Judges the boxes of the action that completed the step.
+    void checkVerdict(const Step &step);
 
     std::mt19937 rng_;
     ModalBoxes boxes_;

@@ -29,6 +29,9 @@ QString ChildStats::summary(quint32 seed) const {
              .arg(richtigBoxes)
              .arg(fehlerBoxes)
              .arg(rewards);
+    s += QStringLiteral("  worksheet text kept: %1 characters at the end, at most %2\n")
+             .arg(worksheetChars)
+             .arg(worksheetCharsMost);
     s += QStringLiteral("  boxes by title and text:\n");
     for (auto it = boxesByText.cbegin(); it != boxesByText.cend(); ++it)
         s += QStringLiteral("    %1 x %2\n").arg(it.value(), 5).arg(it.key());

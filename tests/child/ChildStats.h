@@ -16,6 +16,10 @@ struct ChildStats {
     int meantWrong = 0;   // ... and as wrong
     int rewards = 0;      // reward rounds fetched
     int countOffset = 0;  // differences of the count already reported
+    // The worksheet text the dialog keeps on purpose: its length at the end of
+    // the run and the longest it was, in characters (a long run's memory grows by it).
+    qsizetype worksheetChars = 0;
+    qsizetype worksheetCharsMost = 0;
     QStringList faults;
     double seconds = 0;
 

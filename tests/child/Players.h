@@ -32,3 +32,5 @@ void playComparison(Child &child, QWidget *screen); // Form10
 void playOrdering(Child &child, QWidget *screen);   // Form13
 
 void playWorksheet(Child &child, QWidget *screen); // Form11
+// The length of the worksheet text, 0 while the dialog does not exist.
+qsizetype worksheetLength();

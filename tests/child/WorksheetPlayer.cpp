@@ -4,9 +4,12 @@
 #include "Gestures.h"
 #include "Players.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,6 +43,8 @@ void playWorksheet(Child &child, QWidget *screen) {
             const QString after = sheet(field);
             if (after.size() <= before.size())
                 child.stats().fault(QStringLiteral("\" Übung\" did not add to the worksheet"));
+            child.stats().worksheetCharsMost =
+                std::max(child.stats().worksheetCharsMost, after.size());
         });
     } else if (roll < 80) {
         press(child, screen, "Befehl4"); // Löschen
@@ -55,4 +60,11 @@ void playWorksheet(Child &child, QWidget *screen) {
     } else {
         child.once(QStringLiteral("close box"), [screen] { Gesture::closeBox(screen); });
     }
+}
+
+qsizetype worksheetLength() {
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("Form11"))
+            return sheet(top->findChild<QWidget *>(QStringLiteral("Text1"))).size();
+    return 0;
 }
