@@ -4,6 +4,10 @@
 Scripted child: the soak test's own clock for its run of 10 000 actions
 (fixed seed), as milliseconds per 1 000 actions; median of a few runs.
 
+Scripted child memory: peak memory (max RSS) of the soak test after 10 000
+and after 100 000 actions (fixed seed) and the difference; the worksheet text
+the dialog keeps on purpose is reported beside it and allowed for.
+
 Start-up: wall time from process start until the menu's first paint has been
 handled and the process has ended, and peak memory, beside a bare Qt window
 built by the same project; several runs each, medians and the ratio.
@@ -71,10 +75,52 @@ def child(build):
     print(f"  time per 1000 actions: {statistics.median(per_1000):7.1f} ms")
 
 
+MEMORY_SEED = 7
+MEMORY_ACTIONS = (10000, 100000)
+# What one character of the kept worksheet text costs in the text field
+# (characters, blocks and their layouts), measured with the worksheet
+# dialog itself: about 1 000 bytes per press of " Übung" for 51 characters.
+BYTES_PER_KEPT_CHAR = 20
+
+
+def child_memory_once(exe, env, actions):
+    """Peak memory (MB) of one run of the scripted child, and the worksheet
+    text it kept: characters at the end and the most during the run."""
+    env = dict(env, ZUB_CHILD_SEED=str(MEMORY_SEED), ZUB_CHILD_ACTIONS=str(actions))
+    with tempfile.TemporaryFile(mode="w+") as out:
+        proc = subprocess.Popen([exe, "playsEveryScreen"], env=env, stdout=out,
+                                stderr=subprocess.DEVNULL)
+        _, status, usage = os.wait4(proc.pid, 0)
+        if status != 0:
+            sys.exit(f"scripted child ({actions} actions) failed with status {status}")
+        out.seek(0)
+        found = re.search(r"worksheet text kept: (\d+) characters at the end, at most (\d+)",
+                          out.read())
+    if not found:
+        sys.exit("scripted child: no worksheet length in its output")
+    return usage.ru_maxrss / 1024.0, int(found.group(1)), int(found.group(2))
+
+
+def child_memory(build):
+    exe = os.path.join(build, "tests", "test_scripted_child")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
+    runs = [child_memory_once(exe, env, actions) for actions in MEMORY_ACTIONS]
+    print(f"scripted child memory (offscreen, seed {MEMORY_SEED}, one run each)")
+    for actions, (mb, kept, most) in zip(MEMORY_ACTIONS, runs):
+        count = f"{actions:,}".replace(",", " ")
+        print(f"  {count:>7} actions: {mb:6.1f} MB peak; worksheet text {kept} characters"
+              f" at the end, at most {most}")
+    grown = runs[1][0] - runs[0][0]
+    text = max(0, runs[1][2] - runs[0][2]) * BYTES_PER_KEPT_CHAR / (1024.0 * 1024.0)
+    print(f"  difference      : {grown:6.2f} MB, {text:.2f} MB of it for the longer worksheet text")
+    print(f"  beyond the text : {grown - text:6.2f} MB  (goal: at most 2 MB)")
+
+
 def main():
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
     startup(build)
     child(build)
+    child_memory(build)
     extra = os.path.join(os.path.dirname(__file__), "more.py")
     if os.path.exists(extra):
         subprocess.run([sys.executable, extra, build], check=True)
