@@ -7,6 +7,7 @@
 #include "legacy/Screens.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/InfoScreen.h"
+#include "ui/KeyCodes.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
 
@@ -64,6 +65,7 @@ public:
 class FrameTest : public QObject {
     Q_OBJECT
 private slots:
+    void keyCodes();
     void initTestCase() { initTestApplication(); }
 
     void openingFromTheMenu();
@@ -262,6 +264,27 @@ void FrameTest::infoScreenWhileAnExerciseIsOpen() {
     // Never the menu and an exercise on the screen together.
     QVERIFY(!menu.isVisible());
     QVERIFY(Screens::get<TypingScreen>().isVisible());
+}
+
+void FrameTest::keyCodes() {
+    auto code = [](int key, Qt::KeyboardModifiers mods, quint32 scan, const QString &text) {
+        QKeyEvent e(QEvent::KeyPress, key, mods, scan, 0, 0, text);
+        return formKeyCode(e);
+    };
+    // Real X11 events: main-row keys by scan code, whatever the shift state and layout.
+    QCOMPARE(code(Qt::Key_1, Qt::NoModifier, 10, "1"), 49);
+    QCOMPARE(code(Qt::Key_Exclam, Qt::ShiftModifier, 10, "!"), 49);
+    QCOMPARE(code(Qt::Key_Slash, Qt::ShiftModifier, 16, "/"), 55);
+    QCOMPARE(code(Qt::Key_Equal, Qt::ShiftModifier, 19, "="), 48);
+    // The keypad never types a digit, NumLock on or off.
+    QCOMPARE(code(Qt::Key_1, Qt::KeypadModifier, 87, "1"), 97);
+    QCOMPARE(code(Qt::Key_End, Qt::KeypadModifier, 87, ""), 0);
+    // Synthesised events carry no scan code.
+    QCOMPARE(code(Qt::Key_4, Qt::ShiftModifier, 0, ""), 52);
+    QCOMPARE(code(Qt::Key_A, Qt::NoModifier, 38, "a"), 0);
+    QCOMPARE(code(Qt::Key_Backspace, Qt::NoModifier, 22, ""), 8);
+    QCOMPARE(code(Qt::Key_Return, Qt::NoModifier, 36, "\r"), 13);
+    QCOMPARE(code(Qt::Key_Enter, Qt::KeypadModifier, 104, "\r"), 13);
 }
 
 QTEST_MAIN(FrameTest)

@@ -1,23 +1,20 @@
-// The helpers under every screen: number text, key codes, the settings file, chance.
+// What every rule stands on: number text, the settings file, chance.
 #include "core/NumberText.h"
 #include "core/Random.h"
 #include "core/SettingsFile.h"
-#include "ui/KeyCodes.h"
 
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
-class PlatformTest : public QObject {
+class NumberTextTest : public QObject {
     Q_OBJECT
 private slots:
     void numericPrefix_data();
     void numericPrefix();
     void standardConversion();
     void roundingHalvesToEven();
-    void keyCodes();
     void settingsField_data();
     void settingsField();
     void settingsFileNotReadable();
@@ -25,7 +22,7 @@ private slots:
     void scriptedChanceComesFirst();
 };
 
-void PlatformTest::numericPrefix_data() {
+void NumberTextTest::numericPrefix_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
     QTest::addRow("plain") << "20" << 20.0;
@@ -44,13 +41,13 @@ void PlatformTest::numericPrefix_data() {
     QTest::addRow("huge") << QString(400, QLatin1Char('9')) << 0.0; // overflows: no number
 }
 
-void PlatformTest::numericPrefix() {
+void NumberTextTest::numericPrefix() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(NumberText::value(text), value);
 }
 
-void PlatformTest::standardConversion() {
+void NumberTextTest::standardConversion() {
     QCOMPARE(NumberText::withBlank(100), QStringLiteral(" 100"));
     QCOMPARE(NumberText::withBlank(0), QStringLiteral(" 0"));
     QCOMPARE(NumberText::withBlank(-2), QStringLiteral("-2"));
@@ -58,7 +55,7 @@ void PlatformTest::standardConversion() {
     QCOMPARE(NumberText::digits(1000000), QStringLiteral("1000000"));
 }
 
-void PlatformTest::roundingHalvesToEven() {
+void NumberTextTest::roundingHalvesToEven() {
     QCOMPARE(NumberText::roundHalfEven(2.5), 2);
     QCOMPARE(NumberText::roundHalfEven(3.5), 4);
     QCOMPARE(NumberText::roundHalfEven(-2.5), -2);
@@ -67,28 +64,7 @@ void PlatformTest::roundingHalvesToEven() {
              std::numeric_limits<int>::max());
 }
 
-void PlatformTest::keyCodes() {
-    auto code = [](int key, Qt::KeyboardModifiers mods, quint32 scan, const QString &text) {
-        QKeyEvent e(QEvent::KeyPress, key, mods, scan, 0, 0, text);
-        return formKeyCode(e);
-    };
-    // Real X11 events: main-row keys by scan code, whatever the shift state and layout.
-    QCOMPARE(code(Qt::Key_1, Qt::NoModifier, 10, "1"), 49);
-    QCOMPARE(code(Qt::Key_Exclam, Qt::ShiftModifier, 10, "!"), 49);
-    QCOMPARE(code(Qt::Key_Slash, Qt::ShiftModifier, 16, "/"), 55);
-    QCOMPARE(code(Qt::Key_Equal, Qt::ShiftModifier, 19, "="), 48);
-    // The keypad never types a digit, NumLock on or off.
-    QCOMPARE(code(Qt::Key_1, Qt::KeypadModifier, 87, "1"), 97);
-    QCOMPARE(code(Qt::Key_End, Qt::KeypadModifier, 87, ""), 0);
-    // Synthesised events carry no scan code.
-    QCOMPARE(code(Qt::Key_4, Qt::ShiftModifier, 0, ""), 52);
-    QCOMPARE(code(Qt::Key_A, Qt::NoModifier, 38, "a"), 0);
-    QCOMPARE(code(Qt::Key_Backspace, Qt::NoModifier, 22, ""), 8);
-    QCOMPARE(code(Qt::Key_Return, Qt::NoModifier, 36, "\r"), 13);
-    QCOMPARE(code(Qt::Key_Enter, Qt::KeypadModifier, 104, "\r"), 13);
-}
-
-void PlatformTest::settingsField_data() {
+void NumberTextTest::settingsField_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("expected"); // -1: no number
     QTest::addRow("six") << QByteArray("6") << 6;
@@ -103,7 +79,7 @@ void PlatformTest::settingsField_data() {
     QTest::addRow("only blanks") << QByteArray(10000, ' ') << -1;
 }
 
-void PlatformTest::settingsField() {
+void NumberTextTest::settingsField() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, expected);
     QTemporaryDir dir;
@@ -116,14 +92,14 @@ void PlatformTest::settingsField() {
     QCOMPARE(value.value_or(-1), expected);
 }
 
-void PlatformTest::settingsFileNotReadable() {
+void NumberTextTest::settingsFileNotReadable() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("ZUBZAHL.INI"));
     QVERIFY(!SettingsFile::readFirstNumber(dir.filePath("ZUBZAHL.INI")));
     QVERIFY(!SettingsFile::readFirstNumber(dir.filePath("missing.ini")));
 }
 
-void PlatformTest::settingsWriteIsExactAndAtomic() {
+void NumberTextTest::settingsWriteIsExactAndAtomic() {
     QTemporaryDir dir;
     const QString path = dir.filePath("ZUBZAHL.INI");
     QVERIFY(SettingsFile::writeNumber(path, 3));
@@ -139,7 +115,7 @@ void PlatformTest::settingsWriteIsExactAndAtomic() {
     QVERIFY(!SettingsFile::writeNumber(other.filePath("ZUBZAHL.INI"), 2));
 }
 
-void PlatformTest::scriptedChanceComesFirst() {
+void NumberTextTest::scriptedChanceComesFirst() {
     Random::script({0.0, 0.999, 0.5});
     QCOMPARE(Random::draw(20), 1);
     QCOMPARE(Random::draw(20), 20);
@@ -155,5 +131,5 @@ void PlatformTest::scriptedChanceComesFirst() {
     }
 }
 
-QTEST_MAIN(PlatformTest)
-#include "test_platform.moc"
+QTEST_GUILESS_MAIN(NumberTextTest)
+#include "test_number_text.moc"
