@@ -3,8 +3,8 @@
 // Probes for the block rows as a screen renders them, in the twips geometry
 // the rows are designed in, and a scripted fraction that draws a chosen number.
 #include "Draws.h"
-#include "exercises/quantity/BlockPicture.h"
 #include "ui/Twips.h"
+#include "ui/quantities/BlockPicture.h"
 
 #include <QImage>
 #include <QList>

@@ -10,12 +10,12 @@
 #include "Program.h"
 
 #include "core/Random.h"
-#include "exercises/quantity/Form4.h"
 #include "legacy/Modul1.h"
 #include "legacy/Screens.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/MenuScreen.h"
 #include "ui/Screen.h"
+#include "ui/quantities/QuantitiesScreen.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -75,7 +75,7 @@ void ScriptedChildTest::menuBesideExerciseIsReported() {
     program.writeSettings(" 1 \r\n");
     Child child(1);
     program.start();
-    Screens::get<Form4>().display();
+    testApp().quantities().display();
     Invariants::check(child);
     QCOMPARE(child.stats().faults.size(), 1);
     QVERIFY(child.stats().faults.first().contains(

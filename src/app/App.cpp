@@ -1,8 +1,6 @@
 #include "App.h"
 
 #include "EndRequests.h"
-#include "exercises/quantity/Form4.h"
-#include "exercises/quantity/Form5.h"
 #include "exercises/quantity/Form6.h"
 #include "exercises/quantity/Form7.h"
 #include "exercises/quantity/Form8.h"
@@ -16,6 +14,8 @@
 #include "reward/memo.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
+#include "ui/quantities/PicturesScreen.h"
+#include "ui/quantities/QuantitiesScreen.h"
 #include "worksheets/Form11.h"
 
 #include <QApplication>
@@ -64,6 +64,8 @@ App::App() : menu_(new MenuScreen(session_)) {
 
 App::~App() {
     MODUL1::useSession(nullptr);
+    delete quantities_;
+    delete pictures_;
     delete info_;
     delete menu_;
 }
@@ -91,11 +93,15 @@ Form3 &App::digits() {
 Form2 &App::words() {
     return backToMenu(Screens::get<Form2>());
 }
-Form4 &App::quantities() {
-    return backToMenu(Screens::get<Form4>());
+QuantitiesScreen &App::quantities() {
+    if (!quantities_)
+        quantities_ = new QuantitiesScreen(session_);
+    return backToMenu(*quantities_);
 }
-Form5 &App::pictures() {
-    return backToMenu(Screens::get<Form5>());
+PicturesScreen &App::pictures() {
+    if (!pictures_)
+        pictures_ = new PicturesScreen(session_);
+    return backToMenu(*pictures_);
 }
 Form6 &App::numberLine() {
     return backToMenu(Screens::get<Form6>());

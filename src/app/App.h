@@ -9,11 +9,11 @@
 
 class InfoScreen;
 class MenuScreen;
+class PicturesScreen;
+class QuantitiesScreen;
 class Screen;
 class Form2;
 class Form3;
-class Form4;
-class Form5;
 class Form6;
 class Form7;
 class Form8;
@@ -40,8 +40,8 @@ public:
 
     Form3 &digits();
     Form2 &words();
-    Form4 &quantities();
-    Form5 &pictures();
+    QuantitiesScreen &quantities();
+    PicturesScreen &pictures();
     Form6 &numberLine();
     Form7 &numberFamily();
     Form8 &decomposition();
@@ -67,6 +67,8 @@ private:
     Session session_;
     QPointer<MenuScreen> menu_;
     QPointer<InfoScreen> info_;
+    QPointer<QuantitiesScreen> quantities_;
+    QPointer<PicturesScreen> pictures_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the

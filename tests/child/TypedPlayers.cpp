@@ -4,12 +4,12 @@
 #include "Players.h"
 
 #include "core/NumberText.h"
-#include "exercises/quantity/BlockCounts.h"
 #include "exercises/relation/Form12.h"
 #include "exercises/relation/Form9.h"
 #include "legacy/Modul1.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/Label.h"
+#include "ui/quantities/PicturesScreen.h"
 
 #include <QLabel>
 
@@ -40,8 +40,9 @@ void playWords(Child &child, QWidget *screen) {
 
 void playPictures(Child &child, QWidget *screen) {
     // The number the drawn blocks make.
-    const int shown = MODUL1::AnzahlTausender * 1000 + MODUL1::AnzahlHunderter * 100 +
-                      MODUL1::AnzahlZehner * 10 + MODUL1::AnzahlEiner;
+    const BlockCounts &blocks = static_cast<PicturesScreen *>(screen)->task().blocks;
+    const int shown =
+        blocks.thousands * 1000 + blocks.hundreds * 100 + blocks.tens * 10 + blocks.ones;
     answerTyped(child, screen, labelOf(screen, "Bezeichnung1"), QString::number(shown));
 }
 

@@ -2,15 +2,12 @@
 #include "Program.h"
 #include "block_test_helpers.h"
 #include "core/Random.h"
-#include "exercises/quantity/BlockCounts.h"
-#include "exercises/quantity/Form4.h"
-#include "exercises/quantity/Form5.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "scrollbar_mouse.h"
 #include "support/ModalBoxes.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
+#include "ui/quantities/PicturesScreen.h"
+#include "ui/quantities/QuantitiesScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -26,7 +23,7 @@ int positionOf(int range) {
 }
 
 QScrollBar *bar(const char *name) {
-    return control<QScrollBar>(&Screens::get<Form4>(), name);
+    return control<QScrollBar>(&testApp().quantities(), name);
 }
 
 // The bars in the order thousands, hundreds, tens, ones.
@@ -42,13 +39,18 @@ QList<int> barValues() {
             bar("HBildlauf3")->value()};
 }
 
+// The blocks the task holds as built, in the same order.
 QList<int> counts() {
-    return {MODUL1::AnzahlTausender, MODUL1::AnzahlHunderter, MODUL1::AnzahlZehner,
-            MODUL1::AnzahlEiner};
+    const BlockCounts &built = testApp().quantities().task().built;
+    return {built.thousands, built.hundreds, built.tens, built.ones};
+}
+
+QString expected() {
+    return testApp().quantities().task().expected;
 }
 
 // Starts the program at a range and opens the quantities screen with these numbers to come.
-Form4 &open(TestProgram &program, int range, const QList<int> &numbers) {
+QuantitiesScreen &open(TestProgram &program, int range, const QList<int> &numbers) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
     MenuScreen &menu = program.start();
     QList<double> script;
@@ -56,16 +58,15 @@ Form4 &open(TestProgram &program, int range, const QList<int> &numbers) {
         script << fractionFor(n, qMin(range, 10000));
     Random::script(script);
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl4"), Qt::LeftButton);
-    return Screens::get<Form4>();
+    return testApp().quantities();
 }
 
 } // namespace
 
-class Form4Test : public QObject {
+class QuantitiesTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
-    void init() { setShownBlocks(BlockCounts{}); }
 
     void menuLimitsRange_data();
     void menuLimitsRange();
@@ -80,10 +81,10 @@ private slots:
     void draggedThumbRedrawsLive();
     void rowsSurviveBeingCovered();
     void clickOnNumberSkipsWithoutCounting();
-    void newTaskClearsCountsLeftByPictures();
+    void picturesLeaveNoBlocksHere();
 };
 
-void Form4Test::menuLimitsRange_data() {
+void QuantitiesTest::menuLimitsRange_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("screen");
     QTest::addColumn<int>("range");
@@ -96,7 +97,7 @@ void Form4Test::menuLimitsRange_data() {
     }
 }
 
-void Form4Test::menuLimitsRange() {
+void QuantitiesTest::menuLimitsRange() {
     QFETCH(QString, button);
     QFETCH(QString, screen);
     QFETCH(int, range);
@@ -104,7 +105,7 @@ void Form4Test::menuLimitsRange() {
     TestProgram program;
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
     MenuScreen &menu = program.start();
-    QCOMPARE(MODUL1::session().range(), range);
+    QCOMPARE(testApp().session().range(), range);
     // The largest number of the range the task is built in.
     const int built = qMin(range, 10000);
     Random::script({fractionFor(built, built)});
@@ -121,26 +122,27 @@ void Form4Test::menuLimitsRange() {
         QCOMPARE(box.buttons, QStringList{"OK"});
         QCOMPARE(menu.rangeBar()->value(), 4);
     }
-    QCOMPARE(MODUL1::session().range(), built);
-    QCOMPARE(MODUL1::Zahl, double(built));
-    QCOMPARE(MODUL1::ZahlText, QString::number(built));
-    QWidget *shown = button == "Befehl4" ? static_cast<QWidget *>(&Screens::get<Form4>())
-                                         : static_cast<QWidget *>(&Screens::get<Form5>());
+    QCOMPARE(testApp().session().range(), built);
+    const bool quantities = button == "Befehl4";
+    QCOMPARE(quantities ? expected() : testApp().pictures().task().expected,
+             QString::number(built));
+    QWidget *shown = quantities ? static_cast<QWidget *>(&testApp().quantities())
+                                : static_cast<QWidget *>(&testApp().pictures());
     QCOMPARE(shown->objectName(), screen);
     QVERIFY(shown->isVisible());
     QVERIFY(!menu.isVisible());
     QCOMPARE(shown->windowTitle(), QStringLiteral("ZUB-Zahlen bis ") + QString::number(built));
 }
 
-void Form4Test::openingShowsNumberAndEmptyRows() {
+void QuantitiesTest::openingShowsNumberAndEmptyRows() {
     TestProgram program;
     ModalBoxes boxes;
-    Form4 &form = open(program, 1000, {105});
+    QuantitiesScreen &form = open(program, 1000, {105});
 
     QVERIFY(form.isVisible());
     QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000"));
     QCOMPARE(control<Label>(&form, "Bezeichnung1")->text(), QStringLiteral("105"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("105"));
+    QCOMPARE(expected(), QStringLiteral("105"));
     QCOMPARE(barValues(), QList<int>({0, 0, 0, 0}));
     QCOMPARE(counts(), QList<int>({0, 0, 0, 0}));
     QVERIFY(pictureEmpty(shot(&form)));
@@ -158,11 +160,11 @@ void Form4Test::openingShowsNumberAndEmptyRows() {
     QCOMPARE(boxes.seen.size(), 0);
 }
 
-void Form4Test::tenThousandIsTenCubes() {
+void QuantitiesTest::tenThousandIsTenCubes() {
     TestProgram program;
     ModalBoxes boxes({"OK"});
-    Form4 &form = open(program, 10000, {10000, 37});
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("10000"));
+    QuantitiesScreen &form = open(program, 10000, {10000, 37});
+    QCOMPARE(expected(), QStringLiteral("10000"));
 
     bar("HBildlauf4")->setValue(10);
     QImage image = shot(&form);
@@ -184,7 +186,7 @@ void Form4Test::tenThousandIsTenCubes() {
     QVERIFY(pictureEmpty(shot(&form)));
 }
 
-void Form4Test::rightSettings_data() {
+void QuantitiesTest::rightSettings_data() {
     QTest::addColumn<int>("range");
     QTest::addColumn<int>("number");
     QTest::addColumn<QList<int>>("setting");
@@ -196,14 +198,14 @@ void Form4Test::rightSettings_data() {
     QTest::addRow("1000 as a cube") << 1000 << 1000 << QList<int>{1, 0, 0, 0} << true;
 }
 
-void Form4Test::rightSettings() {
+void QuantitiesTest::rightSettings() {
     QFETCH(int, range);
     QFETCH(int, number);
     QFETCH(QList<int>, setting);
     QFETCH(bool, byEnter);
     TestProgram program;
     ModalBoxes boxes({"OK"});
-    Form4 &form = open(program, range, {number, 1});
+    QuantitiesScreen &form = open(program, range, {number, 1});
     setBars(setting[0], setting[1], setting[2], setting[3]);
     QCOMPARE(counts(), setting);
     if (byEnter)
@@ -215,7 +217,7 @@ void Form4Test::rightSettings() {
     QCOMPARE(barValues(), QList<int>({0, 0, 0, 0}));
 }
 
-void Form4Test::wrongSettingsStay_data() {
+void QuantitiesTest::wrongSettingsStay_data() {
     QTest::addColumn<int>("range");
     QTest::addColumn<int>("number");
     QTest::addColumn<QList<int>>("setting");
@@ -226,13 +228,13 @@ void Form4Test::wrongSettingsStay_data() {
     QTest::addRow("ten cubes for 1000") << 10000 << 1000 << QList<int>{10, 0, 0, 0};
 }
 
-void Form4Test::wrongSettingsStay() {
+void QuantitiesTest::wrongSettingsStay() {
     QFETCH(int, range);
     QFETCH(int, number);
     QFETCH(QList<int>, setting);
     TestProgram program;
     ModalBoxes boxes({"OK", "OK"});
-    Form4 &form = open(program, range, {number});
+    QuantitiesScreen &form = open(program, range, {number});
     setBars(setting[0], setting[1], setting[2], setting[3]);
     const QImage before = shot(&form);
 
@@ -248,15 +250,15 @@ void Form4Test::wrongSettingsStay() {
     QCOMPARE(barValues(), setting);
     QCOMPARE(counts(), setting);
     QCOMPARE(shot(&form), before);
-    QCOMPARE(MODUL1::ZahlText, QString::number(number));
+    QCOMPARE(expected(), QString::number(number));
     QCOMPARE(control<Label>(&form, "Bezeichnung1")->text(), QString::number(number));
     QCOMPARE(Random::scriptLeft(), 0);
 }
 
-void Form4Test::arrowAndTroughMoveByOne() {
+void QuantitiesTest::arrowAndTroughMoveByOne() {
     TestProgram program;
     ModalBoxes boxes;
-    Form4 &form = open(program, 1000, {500});
+    QuantitiesScreen &form = open(program, 1000, {500});
     QScrollBar *plates = bar("HBildlauf1");
     for (int i = 0; i < 5; ++i)
         QTest::mouseClick(
@@ -269,7 +271,7 @@ void Form4Test::arrowAndTroughMoveByOne() {
         plates, Qt::LeftButton, {},
         ScrollBarMouse::part(plates, QStyle::SC_ScrollBarSubLine, plates->value()).center());
     QCOMPARE(plates->value(), 4);
-    QCOMPARE(MODUL1::AnzahlHunderter, 4);
+    QCOMPARE(testApp().quantities().task().built.hundreds, 4);
     QCOMPARE(blocksShown(shot(&form), Row::Plates), firstBlocks(4));
 
     // A click into the trough left of the thumb takes one plate away too.
@@ -282,10 +284,10 @@ void Form4Test::arrowAndTroughMoveByOne() {
     QCOMPARE(counts(), QList<int>({0, 3, 0, 0}));
 }
 
-void Form4Test::arrowKeysMoveTheFocusedBar() {
+void QuantitiesTest::arrowKeysMoveTheFocusedBar() {
     TestProgram program;
     ModalBoxes boxes({"OK"});
-    Form4 &form = open(program, 100, {2, 50});
+    QuantitiesScreen &form = open(program, 100, {2, 50});
     QScrollBar *units = bar("HBildlauf3");
     units->setFocus();
     QTest::keyClick(units, Qt::Key_Right);
@@ -300,10 +302,10 @@ void Form4Test::arrowKeysMoveTheFocusedBar() {
     QCOMPARE(control<Label>(&form, "Bezeichnung1")->text(), QStringLiteral("50"));
 }
 
-void Form4Test::draggedThumbRedrawsLive() {
+void QuantitiesTest::draggedThumbRedrawsLive() {
     TestProgram program;
     ModalBoxes boxes;
-    Form4 &form = open(program, 1000, {200});
+    QuantitiesScreen &form = open(program, 1000, {200});
     QScrollBar *plates = bar("HBildlauf1");
     plates->setValue(9);
     QCOMPARE(blocksShown(shot(&form), Row::Plates), firstBlocks(9));
@@ -317,12 +319,12 @@ void Form4Test::draggedThumbRedrawsLive() {
     QTest::mousePress(plates, Qt::LeftButton, {}, ScrollBarMouse::thumbCentre(plates, 9));
     QVERIFY(plates->isSliderDown());
     move(5);
-    QCOMPARE(MODUL1::AnzahlHunderter, 5);
+    QCOMPARE(testApp().quantities().task().built.hundreds, 5);
     QCOMPARE(blocksShown(shot(&form), Row::Plates), firstBlocks(5));
     // Still held: the rows already show the thumb's place.
     move(2);
     QVERIFY(plates->isSliderDown());
-    QCOMPARE(MODUL1::AnzahlHunderter, 2);
+    QCOMPARE(testApp().quantities().task().built.hundreds, 2);
     QCOMPARE(blocksShown(shot(&form), Row::Plates), firstBlocks(2));
     QTest::mouseRelease(plates, Qt::LeftButton, {}, ScrollBarMouse::thumbCentre(plates, 2));
     QCOMPARE(plates->value(), 2);
@@ -330,10 +332,10 @@ void Form4Test::draggedThumbRedrawsLive() {
     QVERIFY(!anyBlueBetween(shot(&form), 0, 1000));
 }
 
-void Form4Test::rowsSurviveBeingCovered() {
+void QuantitiesTest::rowsSurviveBeingCovered() {
     TestProgram program;
     ModalBoxes boxes({"OK"});
-    Form4 &form = open(program, 10000, {4321});
+    QuantitiesScreen &form = open(program, 10000, {4321});
     setBars(1, 2, 3, 3);
     QList<int> whileCovered;
     boxes.onBox = [&](const SeenBox &) {
@@ -353,35 +355,35 @@ void Form4Test::rowsSurviveBeingCovered() {
     QCOMPARE(blocksShown(image, Row::Units), firstBlocks(3));
 }
 
-void Form4Test::clickOnNumberSkipsWithoutCounting() {
+void QuantitiesTest::clickOnNumberSkipsWithoutCounting() {
     TestProgram program;
     ModalBoxes boxes;
-    Form4 &form = open(program, 100, {42, 77});
+    QuantitiesScreen &form = open(program, 100, {42, 77});
     setBars(0, 0, 4, 2);
     QTest::mouseClick(control<Label>(&form, "Bezeichnung1"), Qt::LeftButton);
     QCOMPARE(control<Label>(&form, "Bezeichnung1")->text(), QStringLiteral("77"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("77"));
+    QCOMPARE(expected(), QStringLiteral("77"));
     QCOMPARE(barValues(), QList<int>({0, 0, 0, 0}));
     QVERIFY(pictureEmpty(shot(&form)));
     QCOMPARE(boxes.seen.size(), 0);
     QCOMPARE(testApp().session().count(), 0);
 }
 
-void Form4Test::newTaskClearsCountsLeftByPictures() {
+void QuantitiesTest::picturesLeaveNoBlocksHere() {
     TestProgram program;
     ModalBoxes boxes;
-    Form4 &form = open(program, 10000, {5});
+    QuantitiesScreen &form = open(program, 10000, {5});
     QTest::mouseClick(form.endButton(), Qt::LeftButton);
-    // The pictures screen leaves its counts behind, while every bar here is at 0.
+    // The pictures screen draws its blocks while every bar here is at 0.
     Random::script({fractionFor(1234, 10000), fractionFor(8, 10000)});
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl5"), Qt::LeftButton);
-    QCOMPARE(counts(), QList<int>({1, 2, 3, 4}));
-    QTest::mouseClick(Screens::get<Form5>().endButton(), Qt::LeftButton);
+    QCOMPARE(testApp().pictures().task().blocks, (BlockCounts{1, 2, 3, 4}));
+    QTest::mouseClick(testApp().pictures().endButton(), Qt::LeftButton);
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl4"), Qt::LeftButton);
     QCOMPARE(control<Label>(&form, "Bezeichnung1")->text(), QStringLiteral("8"));
     QCOMPARE(counts(), QList<int>({0, 0, 0, 0}));
     QVERIFY(pictureEmpty(shot(&form)));
 }
 
-QTEST_MAIN(Form4Test)
-#include "test_form4.moc"
+QTEST_MAIN(QuantitiesTest)
+#include "test_quantities.moc"

@@ -2,14 +2,11 @@
 #include "Program.h"
 #include "block_test_helpers.h"
 #include "core/Random.h"
-#include "exercises/quantity/BlockCounts.h"
-#include "exercises/quantity/Form4.h"
-#include "exercises/quantity/Form5.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "support/ModalBoxes.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
+#include "ui/quantities/PicturesScreen.h"
+#include "ui/quantities/QuantitiesScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -24,7 +21,7 @@ int positionOf(int range) {
 }
 
 // Starts the program at a range and opens the pictures screen with these numbers to come.
-Form5 &open(TestProgram &program, int range, const QList<int> &numbers) {
+PicturesScreen &open(TestProgram &program, int range, const QList<int> &numbers) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
     MenuScreen &menu = program.start();
     QList<double> script;
@@ -32,17 +29,17 @@ Form5 &open(TestProgram &program, int range, const QList<int> &numbers) {
         script << fractionFor(n, range);
     Random::script(script);
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl5"), Qt::LeftButton);
-    return Screens::get<Form5>();
+    return testApp().pictures();
 }
 
 QString field() {
-    return control<Label>(&Screens::get<Form5>(), "Bezeichnung1")->text();
+    return control<Label>(&testApp().pictures(), "Bezeichnung1")->text();
 }
 
 // Types on the keyboard while OKAY has the focus: digits, 'B' for Backspace,
 // 'k' before a digit for the same digit on the keypad.
 void type(const QString &keys) {
-    QWidget *focus = Screens::get<Form5>().okayButton();
+    QWidget *focus = testApp().pictures().okayButton();
     bool keypad = false;
     for (QChar c : keys) {
         if (c == 'B') {
@@ -60,11 +57,10 @@ void type(const QString &keys) {
 
 } // namespace
 
-class Form5Test : public QObject {
+class PicturesTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
-    void init() { setShownBlocks(BlockCounts{}); }
 
     void openingShowsControls();
     void picture_data();
@@ -75,10 +71,10 @@ private slots:
     void samePictureAsQuantities();
 };
 
-void Form5Test::openingShowsControls() {
+void PicturesTest::openingShowsControls() {
     TestProgram program;
     ModalBoxes boxes;
-    Form5 &form = open(program, 100, {42});
+    PicturesScreen &form = open(program, 100, {42});
     QVERIFY(form.isVisible());
     QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis 100"));
     QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 128, 128));
@@ -90,7 +86,7 @@ void Form5Test::openingShowsControls() {
     QCOMPARE(boxes.seen.size(), 0);
 }
 
-void Form5Test::picture_data() {
+void PicturesTest::picture_data() {
     QTest::addColumn<int>("range");
     QTest::addColumn<int>("number");
     QTest::addColumn<QList<int>>("rows"); // cubes, plates, rods, units
@@ -103,16 +99,17 @@ void Form5Test::picture_data() {
     QTest::addRow("1000") << 1000 << 1000 << QList<int>{1, 0, 0, 0};
 }
 
-void Form5Test::picture() {
+void PicturesTest::picture() {
     QFETCH(int, range);
     QFETCH(int, number);
     QFETCH(QList<int>, rows);
     TestProgram program;
     ModalBoxes boxes;
-    Form5 &form = open(program, range, {number});
-    QCOMPARE(MODUL1::Zahl, double(number));
-    QCOMPARE(QList<int>({MODUL1::AnzahlTausender, MODUL1::AnzahlHunderter, MODUL1::AnzahlZehner,
-                         MODUL1::AnzahlEiner}),
+    PicturesScreen &form = open(program, range, {number});
+    const PicturesTask &task = form.task();
+    QCOMPARE(task.expected, QString::number(number));
+    QCOMPARE(QList<int>(
+                 {task.blocks.thousands, task.blocks.hundreds, task.blocks.tens, task.blocks.ones}),
              rows);
     const QImage image = shot(&form);
     const Row order[] = {Row::Cubes, Row::Plates, Row::Rods, Row::Units};
@@ -126,7 +123,7 @@ void Form5Test::picture() {
     QCOMPARE(field(), QString());
 }
 
-void Form5Test::typedAnswer_data() {
+void PicturesTest::typedAnswer_data() {
     QTest::addColumn<int>("range");
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("keys");
@@ -150,7 +147,7 @@ void Form5Test::typedAnswer_data() {
                                      << "2222222222" << false;
 }
 
-void Form5Test::typedAnswer() {
+void PicturesTest::typedAnswer() {
     QFETCH(int, range);
     QFETCH(int, number);
     QFETCH(QString, keys);
@@ -160,7 +157,7 @@ void Form5Test::typedAnswer() {
     ModalBoxes boxes({"OK"});
     QString fieldWhenBoxShown;
     boxes.onBox = [&](const SeenBox &) { fieldWhenBoxShown = field(); };
-    Form5 &form = open(program, range, {number, 3});
+    PicturesScreen &form = open(program, range, {number, 3});
     type(keys);
     QCOMPARE(field(), typed);
     const QRect drawingArea(0, 0, form.width(), tw(2900));
@@ -176,41 +173,41 @@ void Form5Test::typedAnswer() {
         QCOMPARE(box.title, QStringLiteral("Zahleingabe 1/20"));
         QCOMPARE(box.text, QStringLiteral("Richtig, bitte weiter!\r"));
         QCOMPARE(box.icon, QMessageBox::Information);
-        QCOMPARE(MODUL1::Zahl, 3.0);
+        QCOMPARE(form.task().expected, QStringLiteral("3"));
         QCOMPARE(blocksShown(shot(&form), Row::Units), firstBlocks(3));
     } else {
         QCOMPARE(box.title, QStringLiteral("Zahleingabe"));
         QCOMPARE(box.text, QStringLiteral("Fehler, bitte nochmals!\r"));
         QCOMPARE(box.icon, QMessageBox::Critical);
         // The same picture stays for another try.
-        QCOMPARE(MODUL1::Zahl, double(number));
+        QCOMPARE(form.task().expected, QString::number(number));
         QCOMPARE(shot(&form).copy(drawingArea), picture);
     }
 }
 
-void Form5Test::clickOnFieldDrawsNewPicture() {
+void PicturesTest::clickOnFieldDrawsNewPicture() {
     TestProgram program;
     ModalBoxes boxes;
-    Form5 &form = open(program, 10000, {4444, 30});
+    PicturesScreen &form = open(program, 10000, {4444, 30});
     type("44");
     QTest::mouseClick(control<Label>(&form, "Bezeichnung1"), Qt::LeftButton);
     QCOMPARE(field(), QString());
-    QCOMPARE(MODUL1::Zahl, 30.0);
+    QCOMPARE(form.task().expected, QStringLiteral("30"));
     const QImage image = shot(&form);
     QCOMPARE(blocksShown(image, Row::Rods), firstBlocks(3));
     QVERIFY(!anyBlueBetween(image, 0, 1800));
     QCOMPARE(boxes.seen.size(), 0);
 }
 
-void Form5Test::samePictureAsQuantities() {
+void PicturesTest::samePictureAsQuantities() {
     TestProgram program;
     ModalBoxes boxes;
-    Form5 &pictures = open(program, 10000, {1234});
+    PicturesScreen &pictures = open(program, 10000, {1234});
     const QImage drawn = shot(&pictures);
     QTest::mouseClick(pictures.endButton(), Qt::LeftButton);
     Random::script({fractionFor(77, 10000)});
     QTest::mouseClick(control<QPushButton>(&testApp().menu(), "Befehl4"), Qt::LeftButton);
-    Form4 &quantities = Screens::get<Form4>();
+    QuantitiesScreen &quantities = testApp().quantities();
     control<QScrollBar>(&quantities, "HBildlauf4")->setValue(1);
     control<QScrollBar>(&quantities, "HBildlauf1")->setValue(2);
     control<QScrollBar>(&quantities, "HBildlauf2")->setValue(3);
@@ -224,5 +221,5 @@ void Form5Test::samePictureAsQuantities() {
     QVERIFY(!pictureEmpty(built));
 }
 
-QTEST_MAIN(Form5Test)
-#include "test_form5.moc"
+QTEST_MAIN(PicturesTest)
+#include "test_pictures.moc"

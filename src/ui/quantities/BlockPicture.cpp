@@ -38,13 +38,13 @@ void paint(QPainter &painter, const BlockCounts &counts) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(red, green, blue), 0));
     painter.setBrush(Qt::NoBrush);
-    for (int n = 1; n <= counts.tausender; ++n)
+    for (int n = 1; n <= counts.thousands; ++n)
         cube(painter, blockLeft(n));
-    for (int n = 1; n <= counts.hunderter; ++n)
+    for (int n = 1; n <= counts.hundreds; ++n)
         box(painter, blockLeft(n), plateTop, blockLeft(n) + frontWidth, plateBottom);
-    for (int n = 1; n <= counts.zehner; ++n)
+    for (int n = 1; n <= counts.tens; ++n)
         box(painter, blockLeft(n), rodTop, blockLeft(n) + thinWidth, rodBottom);
-    for (int n = 1; n <= counts.einer; ++n)
+    for (int n = 1; n <= counts.ones; ++n)
         box(painter, blockLeft(n), unitTop, blockLeft(n) + thinWidth, unitBottom);
     painter.restore();
 }

@@ -1,7 +1,5 @@
-// The rules of the block exercises and the drawn shape of each block, without screens.
+// The drawn shape and place of each block, painted without a screen.
 #include "block_test_helpers.h"
-#include "core/NumberText.h"
-#include "exercises/quantity/BlockRules.h"
 
 #include <QPainter>
 #include <QTest>
@@ -21,72 +19,21 @@ QImage painted(const BlockCounts &counts) {
 }
 } // namespace
 
-class BlockRulesTest : public QObject {
+class BlockPictureTest : public QObject {
     Q_OBJECT
 private slots:
-    void sumText_data();
-    void sumText();
-    void blocksOfNumber_data();
-    void blocksOfNumber();
-    void everyNumberHasOnePictureThatAddsUp();
     void blockPositions();
     void blockShape_data();
     void blockShape();
 };
 
-void BlockRulesTest::sumText_data() {
-    QTest::addColumn<BlockCounts>("counts");
-    QTest::addColumn<QString>("text");
-    QTest::addRow("nothing") << BlockCounts{0, 0, 0, 0} << "0";
-    QTest::addRow("ten cubes") << BlockCounts{10, 0, 0, 0} << "10000";
-    QTest::addRow("plate and units") << BlockCounts{0, 1, 0, 5} << "105";
-    QTest::addRow("all nines") << BlockCounts{9, 9, 9, 9} << "9999";
-    QTest::addRow("two rods") << BlockCounts{0, 0, 2, 0} << "20";
-    QTest::addRow("one of each") << BlockCounts{1, 1, 1, 1} << "1111";
-}
-
-void BlockRulesTest::sumText() {
-    QFETCH(BlockCounts, counts);
-    QFETCH(QString, text);
-    QCOMPARE(blockSumText(counts), text);
-}
-
-void BlockRulesTest::blocksOfNumber_data() {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<BlockCounts>("counts");
-    QTest::addRow("7") << 7 << BlockCounts{0, 0, 0, 7};
-    QTest::addRow("20") << 20 << BlockCounts{0, 0, 2, 0};
-    QTest::addRow("105") << 105 << BlockCounts{0, 1, 0, 5};
-    QTest::addRow("1000") << 1000 << BlockCounts{1, 0, 0, 0};
-    QTest::addRow("1234") << 1234 << BlockCounts{1, 2, 3, 4};
-    QTest::addRow("9999") << 9999 << BlockCounts{9, 9, 9, 9};
-    QTest::addRow("10000") << 10000 << BlockCounts{10, 0, 0, 0};
-}
-
-void BlockRulesTest::blocksOfNumber() {
-    QFETCH(int, number);
-    QFETCH(BlockCounts, counts);
-    QCOMPARE(::blocksOfNumber(number), counts);
-}
-
-void BlockRulesTest::everyNumberHasOnePictureThatAddsUp() {
-    for (int n = 1; n <= 10000; ++n) {
-        const BlockCounts c = ::blocksOfNumber(n);
-        QVERIFY2(c.tausender >= 0 && c.tausender <= 10 && c.hunderter >= 0 && c.hunderter <= 9 &&
-                     c.zehner >= 0 && c.zehner <= 9 && c.einer >= 0 && c.einer <= 9,
-                 qPrintable(QString::number(n)));
-        QCOMPARE(blockSumText(c), NumberText::digits(n));
-        QCOMPARE(pictureAnswer(n), NumberText::digits(n));
-    }
-}
-
-void BlockRulesTest::blockPositions() {
+void BlockPictureTest::blockPositions() {
     QCOMPARE(blockLeft(1), 400);
     QCOMPARE(blockLeft(2), 1100);
     QCOMPARE(blockLeft(10), 6700);
 }
 
-void BlockRulesTest::blockShape_data() {
+void BlockPictureTest::blockShape_data() {
     // Points relative to the first block's left edge (x = 400), absolute heights.
     QTest::addColumn<BlockCounts>("counts");
     QTest::addColumn<int>("dx");
@@ -121,7 +68,7 @@ void BlockRulesTest::blockShape_data() {
     QTest::addRow("unit is small") << unit << 0 << 2950 << false;
 }
 
-void BlockRulesTest::blockShape() {
+void BlockPictureTest::blockShape() {
     QFETCH(BlockCounts, counts);
     QFETCH(int, dx);
     QFETCH(int, y);
@@ -132,5 +79,5 @@ void BlockRulesTest::blockShape() {
         QCOMPARE(colourAt(image, blockLeft(1) + dx, y), QColor(Qt::white));
 }
 
-QTEST_MAIN(BlockRulesTest)
-#include "test_block_rules.moc"
+QTEST_MAIN(BlockPictureTest)
+#include "test_block_picture.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BlockCounts.h"
+#include "core/quantities/BlockCounts.h"
 
 class QPainter;
 
