@@ -2,9 +2,6 @@
 
 #include "exercises/quantity/Form4.h"
 #include "exercises/quantity/Form5.h"
-#include "exercises/quantity/Form6.h"
-#include "exercises/quantity/Form7.h"
-#include "exercises/quantity/Form8.h"
 #include "exercises/relation/Form10.h"
 #include "exercises/relation/Form12.h"
 #include "exercises/relation/Form13.h"
@@ -15,6 +12,9 @@
 #include "reward/memo.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
+#include "ui/structure/DecompositionScreen.h"
+#include "ui/structure/NumberFamilyScreen.h"
+#include "ui/structure/NumberLineScreen.h"
 #include "worksheets/Form11.h"
 
 #include <QApplication>
@@ -64,6 +64,9 @@ App::App() : menu_(new MenuScreen(session_)) {
 App::~App() {
     MODUL1::useSession(nullptr);
     delete info_;
+    delete numberLine_;
+    delete numberFamily_;
+    delete decomposition_;
     delete menu_;
 }
 
@@ -96,14 +99,20 @@ Form4 &App::quantities() {
 Form5 &App::pictures() {
     return backToMenu(Screens::get<Form5>());
 }
-Form6 &App::numberLine() {
-    return backToMenu(Screens::get<Form6>());
+NumberLineScreen &App::numberLine() {
+    if (!numberLine_)
+        numberLine_ = new NumberLineScreen(session_);
+    return backToMenu(*numberLine_);
 }
-Form7 &App::numberFamily() {
-    return backToMenu(Screens::get<Form7>());
+NumberFamilyScreen &App::numberFamily() {
+    if (!numberFamily_)
+        numberFamily_ = new NumberFamilyScreen(session_);
+    return backToMenu(*numberFamily_);
 }
-Form8 &App::decomposition() {
-    return backToMenu(Screens::get<Form8>());
+DecompositionScreen &App::decomposition() {
+    if (!decomposition_)
+        decomposition_ = new DecompositionScreen(session_);
+    return backToMenu(*decomposition_);
 }
 Form9 &App::neighbours() {
     return backToMenu(Screens::get<Form9>());

@@ -14,9 +14,9 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
-class Form6;
-class Form7;
-class Form8;
+class NumberLineScreen;
+class NumberFamilyScreen;
+class DecompositionScreen;
 class Form9;
 class Form10;
 class Form11;
@@ -42,9 +42,9 @@ public:
     Form2 &words();
     Form4 &quantities();
     Form5 &pictures();
-    Form6 &numberLine();
-    Form7 &numberFamily();
-    Form8 &decomposition();
+    NumberLineScreen &numberLine();
+    NumberFamilyScreen &numberFamily();
+    DecompositionScreen &decomposition();
     Form9 &neighbours();
     Form10 &comparison();
     Form12 &counting();
@@ -67,6 +67,9 @@ private:
     Session session_;
     QPointer<MenuScreen> menu_;
     QPointer<InfoScreen> info_;
+    QPointer<NumberLineScreen> numberLine_;
+    QPointer<NumberFamilyScreen> numberFamily_;
+    QPointer<DecompositionScreen> decomposition_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the
