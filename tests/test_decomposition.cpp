@@ -1,29 +1,27 @@
-// The decomposition: the expected sums, the plus signs that come by
-// themselves while the child types, and the screen end to end.
+// The decomposition screen: the plus signs that come by themselves while the
+// child types, and the screen end to end.
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "structure_typing.h"
 
 #include "core/Random.h"
-#include "exercises/quantity/Decomposition.h"
-#include "exercises/quantity/Form8.h"
-#include "exercises/quantity/ShapeControls.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
+#include "core/structure/DecompositionRules.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
+#include "ui/structure/DecompositionScreen.h"
+#include "ui/structure/ShapeControls.h"
 
 #include <QPushButton>
 
 namespace {
 
 // Opens the decomposition at 1000000 with n as the task.
-Form8 &openDecomposition(TestProgram &program, int n) {
+DecompositionScreen &openDecomposition(TestProgram &program, int n) {
     program.writeSettings(" 6 \r\n");
     MenuScreen &menu = program.start();
     Random::script({fractionFor(n, 1000000)});
     control<QPushButton>(&menu, "Befehl8")->click();
-    return Screens::get<Form8>();
+    return testApp().decomposition();
 }
 
 } // namespace
@@ -32,8 +30,6 @@ class DecompositionTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
-    void sums_data();
-    void sums();
     void typing_data();
     void typing();
     void screenLayout();
@@ -41,27 +37,6 @@ private slots:
     void wrongAnswerEmptiesFieldFirst();
     void clickBuildsNewTask();
 };
-
-void DecompositionTest::sums_data() {
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("sum");
-    QTest::addRow("7") << 7 << "7";
-    QTest::addRow("1") << 1 << "1";
-    QTest::addRow("10") << 10 << "10";
-    QTest::addRow("105") << 105 << "100+5";
-    QTest::addRow("304") << 304 << "300+4";
-    QTest::addRow("500") << 500 << "500";
-    QTest::addRow("3407") << 3407 << "3000+400+7";
-    QTest::addRow("90210") << 90210 << "90000+200+10";
-    QTest::addRow("1000000") << 1000000 << "1000000";
-    QTest::addRow("999999") << 999999 << "900000+90000+9000+900+90+9";
-}
-
-void DecompositionTest::sums() {
-    QFETCH(int, number);
-    QFETCH(QString, sum);
-    QCOMPARE(placeValueSum(number), sum);
-}
 
 void DecompositionTest::typing_data() {
     QTest::addColumn<int>("number");
@@ -104,16 +79,16 @@ void DecompositionTest::typing() {
     QFETCH(QString, keys);
     QFETCH(QString, field);
     TestProgram program;
-    Form8 &form = openDecomposition(program, number);
+    DecompositionScreen &form = openDecomposition(program, number);
     QCOMPARE(form.numberField()->text(), QString::number(number));
-    QCOMPARE(MODUL1::ZahlText, placeValueSum(number));
+    QCOMPARE(form.task().expected, DecompositionRules::placeValueSum(number));
     typeKeys(form.okayButton(), keys);
     QCOMPARE(form.answerField()->text(), field);
 }
 
 void DecompositionTest::screenLayout() {
     TestProgram program;
-    Form8 &form = openDecomposition(program, 999999);
+    DecompositionScreen &form = openDecomposition(program, 999999);
     QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000000"));
     QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(control<QLabel>(&form, "Bezeichnung3")->text(), QStringLiteral("="));
@@ -124,7 +99,7 @@ void DecompositionTest::screenLayout() {
     QVERIFY(form.answerField()->alignment() & Qt::AlignLeft);
     QVERIFY(form.answerField()->font().bold());
     // The longest sum fits into the answer field, and the row into its frame.
-    const QString longest = placeValueSum(999999);
+    const QString longest = DecompositionRules::placeValueSum(999999);
     QCOMPARE(longest.size(), 26);
     QVERIFY(form.answerField()->fontMetrics().horizontalAdvance(longest) <
             form.answerField()->width());
@@ -141,7 +116,7 @@ void DecompositionTest::screenLayout() {
 
 void DecompositionTest::rightAnswer() {
     TestProgram program;
-    Form8 &form = openDecomposition(program, 90210);
+    DecompositionScreen &form = openDecomposition(program, 90210);
     ModalBoxes boxes({"OK"});
     typeKeys(form.okayButton(), "90000200");
     QCOMPARE(form.answerField()->text(), QStringLiteral("90000+200+"));
@@ -153,7 +128,7 @@ void DecompositionTest::rightAnswer() {
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
     QCOMPARE(boxes.last().icon, QMessageBox::Information);
     QCOMPARE(form.numberField()->text(), QStringLiteral("3407"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("3000+400+7"));
+    QCOMPARE(form.task().expected, QStringLiteral("3000+400+7"));
     QCOMPARE(form.answerField()->text(), QString());
 
     // OKAY takes the same way as Enter.
@@ -162,13 +137,13 @@ void DecompositionTest::rightAnswer() {
     typeKeys(form.okayButton(), "30004007");
     QTest::mouseClick(form.okayButton(), Qt::LeftButton);
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 2/20"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("7"));
+    QCOMPARE(form.task().expected, QStringLiteral("7"));
     QCOMPARE(boxes.unexpected, 0);
 }
 
 void DecompositionTest::wrongAnswerEmptiesFieldFirst() {
     TestProgram program;
-    Form8 &form = openDecomposition(program, 3407);
+    DecompositionScreen &form = openDecomposition(program, 3407);
     ModalBoxes boxes({"OK"});
     QString fieldWhileBoxShown = QStringLiteral("unset");
     boxes.onBox = [&](const SeenBox &) { fieldWhileBoxShown = form.answerField()->text(); };
@@ -181,18 +156,18 @@ void DecompositionTest::wrongAnswerEmptiesFieldFirst() {
     // The plus step after Enter adds nothing to the emptied field; the task stays.
     QCOMPARE(form.answerField()->text(), QString());
     QCOMPARE(form.numberField()->text(), QStringLiteral("3407"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("3000+400+7"));
+    QCOMPARE(form.task().expected, QStringLiteral("3000+400+7"));
 }
 
 void DecompositionTest::clickBuildsNewTask() {
     TestProgram program;
-    Form8 &form = openDecomposition(program, 3407);
+    DecompositionScreen &form = openDecomposition(program, 3407);
     typeKeys(form.okayButton(), "30");
     const int count = testApp().session().count();
     Random::script({fractionFor(105, 1000000)});
     QTest::mouseClick(form.numberField(), Qt::LeftButton);
     QCOMPARE(form.numberField()->text(), QStringLiteral("105"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("100+5"));
+    QCOMPARE(form.task().expected, QStringLiteral("100+5"));
     QCOMPARE(form.answerField()->text(), QString());
     QCOMPARE(testApp().session().count(), count);
 }

@@ -1,17 +1,14 @@
-// The number line: where the line lies for every range and step, the refusal
-// of steps that are too large, and the screen driven through its controls.
+// The number line screen driven through its controls: the layout, the step
+// buttons with their refusal of steps too large, and the answers.
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "structure_typing.h"
 
 #include "core/Random.h"
-#include "exercises/quantity/Form6.h"
-#include "exercises/quantity/NumberLine.h"
-#include "exercises/quantity/ShapeControls.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
+#include "ui/structure/NumberLineScreen.h"
+#include "ui/structure/ShapeControls.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -31,12 +28,12 @@ int rangePosition(int range) {
 }
 
 // Starts the program at the range and opens the number line with n drawn.
-Form6 &openNumberLine(TestProgram &program, int range, int drawn) {
+NumberLineScreen &openNumberLine(TestProgram &program, int range, int drawn) {
     program.writeSettings(QByteArray::number(rangePosition(range)) + " \r\n");
     MenuScreen &menu = program.start();
     Random::script({fractionFor(drawn, range)});
     control<QPushButton>(&menu, "Befehl6")->click();
-    return Screens::get<Form6>();
+    return testApp().numberLine();
 }
 
 QString caption(QWidget *screen, const char *name) {
@@ -49,11 +46,6 @@ class NumberLineTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
-    void tooLarge_data();
-    void tooLarge();
-    void bounds_data();
-    void bounds();
-    void examples();
     void controlsAndLayout();
     void stepButtons_data();
     void stepButtons();
@@ -62,65 +54,9 @@ private slots:
     void newLineKeepsTypedDigits();
 };
 
-void NumberLineTest::tooLarge_data() {
-    QTest::addColumn<int>("range");
-    QTest::addColumn<QList<int>>("allowed"); // the steps that are not refused
-    QTest::addRow("20") << 20 << QList<int>{1};
-    QTest::addRow("100") << 100 << QList<int>{1, 2, 5};
-    QTest::addRow("1000") << 1000 << QList<int>{1, 2, 5, 10};
-    QTest::addRow("10000") << 10000 << QList<int>{1, 2, 5, 10, 20, 50, 100};
-    QTest::addRow("100000") << 100000 << QList<int>{1, 2, 5, 10, 20, 50, 100};
-    QTest::addRow("1000000") << 1000000 << QList<int>{1, 2, 5, 10, 20, 50, 100};
-}
-
-void NumberLineTest::tooLarge() {
-    QFETCH(int, range);
-    QFETCH(QList<int>, allowed);
-    for (int step : numberLineSteps)
-        QCOMPARE(stepTooLarge(range, step), !allowed.contains(step));
-}
-
-void NumberLineTest::bounds_data() {
-    QTest::addColumn<int>("range");
-    QTest::addColumn<int>("step");
-    for (int range : ranges)
-        for (int step : numberLineSteps)
-            if (!stepTooLarge(range, step))
-                QTest::addRow("%d step %d", range, step) << range << step;
-}
-
-void NumberLineTest::bounds() {
-    QFETCH(int, range);
-    QFETCH(int, step);
-    const qint64 low = 6 * step;
-    const qint64 high = range - 6 * step;
-    for (qint64 drawn : {qint64(1), low - 1, low, low + 1, qint64(range / 2 + 1), high - 1, high,
-                         high + 1, qint64(range)}) {
-        const NumberLine line = placeNumberLine(drawn, range, step);
-        QVERIFY2(line.middle >= low && line.middle <= high, qPrintable(QString::number(drawn)));
-        if (drawn >= low && drawn <= high)
-            QCOMPARE(line.middle, drawn); // any whole number, not only multiples of the step
-        QCOMPARE(line.leftEnd, line.middle - 5 * step);
-        QCOMPARE(line.rightEnd, line.middle + 5 * step);
-        QVERIFY(line.leftEnd >= step);
-        QVERIFY(line.rightEnd <= range - step);
-    }
-}
-
-void NumberLineTest::examples() {
-    const NumberLine seventeen = placeNumberLine(17, 20, 1);
-    QCOMPARE(seventeen.middle, 14);
-    QCOMPARE(seventeen.leftEnd, 9);
-    QCOMPARE(seventeen.rightEnd, 19);
-    QCOMPARE(placeNumberLine(1, 1000, 10).leftEnd, 10);
-    QCOMPARE(placeNumberLine(1000, 1000, 10).rightEnd, 990);
-    QCOMPARE(placeNumberLine(1, 10000, 100).middle, 600);
-    QCOMPARE(placeNumberLine(9999, 10000, 100).middle, 9400);
-}
-
 void NumberLineTest::controlsAndLayout() {
     TestProgram program;
-    Form6 &form = openNumberLine(program, 1000, 500);
+    NumberLineScreen &form = openNumberLine(program, 1000, 500);
     QVERIFY(form.isVisible());
     QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000"));
     QCOMPARE(form.palette().color(QPalette::Window), QColor(128, 255, 128));
@@ -188,7 +124,7 @@ void NumberLineTest::stepButtons() {
     QFETCH(bool, refused);
     QFETCH(QString, stepAfter);
     TestProgram program;
-    Form6 &form = openNumberLine(program, range, 1);
+    NumberLineScreen &form = openNumberLine(program, range, 1);
     auto *stepButton = control<QPushButton>(&form, button);
     QCOMPARE(stepButton->text(), buttonCaption);
 
@@ -205,8 +141,8 @@ void NumberLineTest::stepButtons() {
     }
     QCOMPARE(form.stepLabel()->text(), stepAfter);
     const int step = stepAfter.toInt();
-    QCOMPARE(MODUL1::ZahlText, QString::number(range - 6 * step));
-    QCOMPARE(MODUL1::Zahl, double(range - 6 * step));
+    QCOMPARE(form.task().expected, QString::number(range - 6 * step));
+    QCOMPARE(form.task().step, step);
     QCOMPARE(form.leftEnd()->text(), QString::number(range - 11 * step));
     QCOMPARE(form.rightEnd()->text(), QString::number(range - step));
     QCOMPARE(form.focusWidget(),
@@ -215,7 +151,7 @@ void NumberLineTest::stepButtons() {
 
 void NumberLineTest::stepSurvivesMenuVisit() {
     TestProgram program;
-    Form6 &form = openNumberLine(program, 10000, 5000);
+    NumberLineScreen &form = openNumberLine(program, 10000, 5000);
     QTest::mouseClick(control<QPushButton>(&form, "Befehl8"), Qt::LeftButton);
     QCOMPARE(form.stepLabel()->text(), QStringLiteral("50"));
     typeKeys(form.okayButton(), "12");
@@ -227,10 +163,11 @@ void NumberLineTest::stepSurvivesMenuVisit() {
 
     Random::script({fractionFor(1, 10000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl6"), Qt::LeftButton);
-    QCOMPARE(&Screens::get<Form6>(), &form); // the same screen, only shown again
+    QCOMPARE(&testApp().numberLine(), &form); // the same screen, only shown again
     QVERIFY(form.isVisible());
     QCOMPARE(form.stepLabel()->text(), QStringLiteral("50"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("300"));
+    QCOMPARE(form.task().step, 50);
+    QCOMPARE(form.task().expected, QStringLiteral("300"));
     QCOMPARE(form.leftEnd()->text(), QStringLiteral("50"));
     QCOMPARE(form.rightEnd()->text(), QStringLiteral("550"));
     QCOMPARE(form.answerField()->text(), QStringLiteral("12"));
@@ -238,8 +175,8 @@ void NumberLineTest::stepSurvivesMenuVisit() {
 
 void NumberLineTest::rightAndWrongAnswers() {
     TestProgram program;
-    Form6 &form = openNumberLine(program, 20, 17);
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("14"));
+    NumberLineScreen &form = openNumberLine(program, 20, 17);
+    QCOMPARE(form.task().expected, QStringLiteral("14"));
     QCOMPARE(form.leftEnd()->text(), QStringLiteral("9"));
     QCOMPARE(form.rightEnd()->text(), QStringLiteral("19"));
 
@@ -266,14 +203,14 @@ void NumberLineTest::rightAndWrongAnswers() {
     QCOMPARE(boxes.last().text, QStringLiteral("Richtig, bitte weiter!\r"));
     QCOMPARE(boxes.last().icon, QMessageBox::Information);
     QCOMPARE(form.answerField()->text(), QString());
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("8"));
+    QCOMPARE(form.task().expected, QStringLiteral("8"));
     QCOMPARE(form.leftEnd()->text(), QStringLiteral("3"));
     QCOMPARE(boxes.unexpected, 0);
 }
 
 void NumberLineTest::newLineKeepsTypedDigits() {
     TestProgram program;
-    Form6 &form = openNumberLine(program, 100, 50);
+    NumberLineScreen &form = openNumberLine(program, 100, 50);
     typeKeys(form.okayButton(), "42");
     Random::script({fractionFor(42, 100)});
     QTest::mouseClick(form.answerField(), Qt::LeftButton);

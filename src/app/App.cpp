@@ -1,9 +1,6 @@
 #include "App.h"
 
 #include "EndRequests.h"
-#include "exercises/quantity/Form6.h"
-#include "exercises/quantity/Form7.h"
-#include "exercises/quantity/Form8.h"
 #include "exercises/relation/Form10.h"
 #include "exercises/relation/Form12.h"
 #include "exercises/relation/Form13.h"
@@ -16,6 +13,9 @@
 #include "ui/MenuScreen.h"
 #include "ui/quantities/PicturesScreen.h"
 #include "ui/quantities/QuantitiesScreen.h"
+#include "ui/structure/DecompositionScreen.h"
+#include "ui/structure/NumberFamilyScreen.h"
+#include "ui/structure/NumberLineScreen.h"
 #include "worksheets/Form11.h"
 
 #include <QApplication>
@@ -67,6 +67,9 @@ App::~App() {
     delete quantities_;
     delete pictures_;
     delete info_;
+    delete numberLine_;
+    delete numberFamily_;
+    delete decomposition_;
     delete menu_;
 }
 
@@ -103,14 +106,20 @@ PicturesScreen &App::pictures() {
         pictures_ = new PicturesScreen(session_);
     return backToMenu(*pictures_);
 }
-Form6 &App::numberLine() {
-    return backToMenu(Screens::get<Form6>());
+NumberLineScreen &App::numberLine() {
+    if (!numberLine_)
+        numberLine_ = new NumberLineScreen(session_);
+    return backToMenu(*numberLine_);
 }
-Form7 &App::numberFamily() {
-    return backToMenu(Screens::get<Form7>());
+NumberFamilyScreen &App::numberFamily() {
+    if (!numberFamily_)
+        numberFamily_ = new NumberFamilyScreen(session_);
+    return backToMenu(*numberFamily_);
 }
-Form8 &App::decomposition() {
-    return backToMenu(Screens::get<Form8>());
+DecompositionScreen &App::decomposition() {
+    if (!decomposition_)
+        decomposition_ = new DecompositionScreen(session_);
+    return backToMenu(*decomposition_);
 }
 Form9 &App::neighbours() {
     return backToMenu(Screens::get<Form9>());

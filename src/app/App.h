@@ -14,9 +14,9 @@ class QuantitiesScreen;
 class Screen;
 class Form2;
 class Form3;
-class Form6;
-class Form7;
-class Form8;
+class NumberLineScreen;
+class NumberFamilyScreen;
+class DecompositionScreen;
 class Form9;
 class Form10;
 class Form11;
@@ -42,9 +42,9 @@ public:
     Form2 &words();
     QuantitiesScreen &quantities();
     PicturesScreen &pictures();
-    Form6 &numberLine();
-    Form7 &numberFamily();
-    Form8 &decomposition();
+    NumberLineScreen &numberLine();
+    NumberFamilyScreen &numberFamily();
+    DecompositionScreen &decomposition();
     Form9 &neighbours();
     Form10 &comparison();
     Form12 &counting();
@@ -69,6 +69,9 @@ private:
     QPointer<InfoScreen> info_;
     QPointer<QuantitiesScreen> quantities_;
     QPointer<PicturesScreen> pictures_;
+    QPointer<NumberLineScreen> numberLine_;
+    QPointer<NumberFamilyScreen> numberFamily_;
+    QPointer<DecompositionScreen> decomposition_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the

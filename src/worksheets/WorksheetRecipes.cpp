@@ -80,9 +80,9 @@ QString numberLineLines() {
            repeated(QStringLiteral("| ' ' ' ' ^ ' ' ' ' "), 5) + QStringLiteral("|") + lineEnd;
 }
 
-QString familyLine(const std::array<int, 11> &family) {
+QString familyLine(const NumberFamilyTask::Members &family) {
     QString line;
-    for (int i = 1; i <= 9; ++i)
+    for (int i = 0; i < NumberFamilyTask::shownCount; ++i)
         line += NumberText::withBlank(family[size_t(i)]) + QLatin1Char(',');
     return line + QStringLiteral(" ______") + lineEnd;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/structure/NumberFamilyTask.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,8 +31,8 @@ QString picturesLine(int range);
 QString quantitiesLine(int range);
 // "Strahl": a line to draw on and a ruler beneath it.
 QString numberLineLines();
-// "Familie": nine members of the family (entries 1 .. 9) and a gap.
-QString familyLine(const std::array<int, 11> &family);
+// "Familie": the nine members shown of the family and a gap.
+QString familyLine(const NumberFamilyTask::Members &family);
 // "Nachbarn": gaps for predecessor and successor, twice as wide as the number.
 QString neighboursLine(int range);
 // "Zerlegen": one gap per digit, the widest for the highest place.

@@ -2,7 +2,7 @@
 
 #include "WorksheetRecipes.h"
 #include "core/Session.h"
-#include "exercises/quantity/Form7.h"
+#include "core/structure/NumberFamilyRules.h"
 #include "exercises/relation/Form13.h"
 #include "legacy/Modul1.h"
 #include "legacy/Screens.h"
@@ -19,8 +19,9 @@ QString wordsTask() {
 }
 
 QString familyTask() {
-    MODUL1::NeueFamilienAufgabe();
-    return WorksheetRecipes::familyLine(MODUL1::Zahlenfeld);
+    // The same draws as a new task on the family screen, without the screen.
+    const NumberFamilyTask task = NumberFamilyRules::draw(MODUL1::session().range());
+    return WorksheetRecipes::familyLine(task.members);
 }
 
 QString orderingTask() {

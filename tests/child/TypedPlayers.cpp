@@ -10,6 +10,9 @@
 #include "ui/ExerciseScreen.h"
 #include "ui/Label.h"
 #include "ui/quantities/PicturesScreen.h"
+#include "ui/structure/DecompositionScreen.h"
+#include "ui/structure/NumberFamilyScreen.h"
+#include "ui/structure/NumberLineScreen.h"
 
 #include <QLabel>
 
@@ -47,10 +50,8 @@ void playPictures(Child &child, QWidget *screen) {
 }
 
 void playNumberLine(Child &child, QWidget *screen) {
-    // The middle tick lies halfway between the two ends.
-    const qint64 left = NumberText::wholeNumber(labelOf(screen, "Bezeichnung3")->text());
-    const qint64 right = NumberText::wholeNumber(labelOf(screen, "Bezeichnung4")->text());
-    answerTyped(child, screen, labelOf(screen, "Bezeichnung1"), QString::number((left + right) / 2),
+    auto *line = static_cast<NumberLineScreen *>(screen);
+    answerTyped(child, screen, line->answerField(), line->task().expected,
                 {{QStringLiteral("Befehl3"), QStringLiteral("Befehl4"), QStringLiteral("Befehl5"),
                   QStringLiteral("Befehl6"), QStringLiteral("Befehl7"), QStringLiteral("Befehl8"),
                   QStringLiteral("Befehl9")},
@@ -59,14 +60,15 @@ void playNumberLine(Child &child, QWidget *screen) {
 }
 
 void playFamily(Child &child, QWidget *screen) {
-    answerTyped(child, screen, labelOf(screen, "Bezeichnung10"),
-                QString::number(MODUL1::Zahlenfeld[10]));
+    auto *family = static_cast<NumberFamilyScreen *>(screen);
+    answerTyped(child, screen, family->answerField(), family->task().expected);
 }
 
 void playDecomposition(Child &child, QWidget *screen) {
+    auto *decomposition = static_cast<DecompositionScreen *>(screen);
     // The plus signs come by themselves: only the digits are typed.
-    answerTyped(child, screen, labelOf(screen, "Bezeichnung2"),
-                QString(MODUL1::ZahlText).remove(QLatin1Char('+')));
+    answerTyped(child, screen, decomposition->answerField(),
+                QString(decomposition->task().expected).remove(QLatin1Char('+')));
 }
 
 void playNeighbours(Child &child, QWidget *screen) {

@@ -1,11 +1,9 @@
-#include "Form7.h"
+#include "NumberFamilyScreen.h"
 
-#include "NumberFamily.h"
 #include "ShapeControls.h"
 #include "core/NumberText.h"
 #include "core/Session.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
+#include "core/structure/NumberFamilyRules.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
 
@@ -22,7 +20,7 @@ constexpr int rowDistance = 720;
 
 } // namespace
 
-Form7::Form7(Session &session)
+NumberFamilyScreen::NumberFamilyScreen(Session &session)
     : ExerciseScreen(QStringLiteral("Form7"), Keys::EnterAndDigits, session) {
     setFixedSize(tw(6240), tw(5040));
     setBackground(QColor(192, 192, 255));
@@ -33,16 +31,17 @@ Form7::Form7(Session &session)
     new ShapeControl(QStringLiteral("Figur2"), this, ShapeControl::Kind::Oval,
                      QRect(3480, 3720, 2040, 900), QColor(255, 255, 192), QColor(0, 0, 128));
 
-    // Odd entries down the left column, even ones down the right, half a row lower.
-    for (int i = 1; i <= 9; ++i) {
-        const bool left = i % 2 == 1;
-        const int row = (i - 1) / 2;
+    // The first member on the left, the second on the right half a row
+    // lower, and so on down both columns.
+    for (int i = 0; i < NumberFamilyTask::shownCount; ++i) {
+        const bool left = i % 2 == 0;
+        const int row = i / 2;
         const int y = firstRowY + row * rowDistance + (left ? 0 : rowDistance / 2);
-        auto *label = new Label(QStringLiteral("Bezeichnung%1").arg(i), this);
+        auto *label = new Label(QStringLiteral("Bezeichnung%1").arg(i + 1), this);
         label->setGeometry(twRect(left ? leftColumnX : rightColumnX, y, memberWidth, memberHeight));
         label->setAlignment(Qt::AlignCenter);
         label->setPointSize(12, true);
-        members_[i] = label;
+        members_[size_t(i)] = label;
     }
 
     answer_ = new Label(QStringLiteral("Bezeichnung10"), this);
@@ -56,29 +55,19 @@ Form7::Form7(Session &session)
     okayButton()->setGeometry(twRect(4920, 1020, 1095, 495));
 }
 
-void Form7::newTask() {
-    MODUL1::NeueFamilienAufgabe();
+void NumberFamilyScreen::newTask() {
+    task_ = NumberFamilyRules::draw(session().range());
+    for (size_t i = 0; i < members_.size(); ++i)
+        members_[i]->setText(NumberText::digits(task_.members[i]));
+    answer_->clear();
 }
 
-void Form7::PruefeFamilie() {
-    if (answer_->text() == MODUL1::ZahlText) {
-        MODUL1::MeldeRichtig();
-        MODUL1::NeueFamilienAufgabe();
+void NumberFamilyScreen::checkAnswer() {
+    if (NumberFamilyRules::isRight(task_, answer_->text())) {
+        reportRight();
+        newTask();
     } else {
-        MODUL1::MeldeFehler();
+        reportWrong();
         answer_->clear();
     }
 }
-
-namespace MODUL1 {
-
-void NeueFamilienAufgabe() {
-    Zahlenfeld = numberFamily(session().range());
-    Form7 &form = Screens::get<Form7>();
-    for (int i = 1; i <= 9; ++i)
-        form.member(i)->setText(NumberText::digits(Zahlenfeld[i]));
-    form.answerField()->clear();
-    ZahlText = NumberText::digits(Zahlenfeld[10]);
-}
-
-} // namespace MODUL1

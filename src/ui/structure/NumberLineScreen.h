@@ -1,24 +1,24 @@
 #pragma once
 
+#include "core/structure/NumberLineTask.h"
 #include "ui/ExerciseScreen.h"
-
-class Session;
 
 class Label;
 
 // The number line: eleven ticks, the ends labelled, the step written on an
 // arrow; the child types the number at the middle tick.
-class Form6 : public ExerciseScreen {
+class NumberLineScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit Form6(Session &session);
+    explicit NumberLineScreen(Session &session);
 
     void newTask() override;
-    void checkAnswer() override { PruefeStrahl(); }
-    void PruefeStrahl();
+    void checkAnswer() override;
 
-    // The step is kept nowhere but in the caption of this label, so it
-    // survives leaving to the menu for as long as the screen exists.
+    // The step chosen last stays for as long as the screen exists, also
+    // while it waits behind the menu.
+    const NumberLineTask &task() const { return task_; }
+
     Label *stepLabel() const { return step_; }
     Label *leftEnd() const { return left_; }
     Label *rightEnd() const { return right_; }
@@ -27,15 +27,12 @@ public:
 private:
     void buildLine();
     void chooseStep(int step);
+    // A step too large for the range is refused with a box and replaced by 1.
+    void showNewLine(int step);
 
+    NumberLineTask task_;
     Label *step_;
     Label *left_;
     Label *right_;
     Label *answer_;
 };
-
-namespace MODUL1 {
-// A new line with the step shown on Form6; a step too large for the range is
-// refused with a box and replaced by 1.
-void NeueStrahlAufgabe();
-} // namespace MODUL1

@@ -1,21 +1,21 @@
 #pragma once
 
+#include "core/structure/DecompositionTask.h"
 #include "ui/ExerciseScreen.h"
-
-class Session;
 
 class Label;
 
 // The decomposition: the child writes the number as the sum of its place
 // values; the plus signs come by themselves.
-class Form8 : public ExerciseScreen {
+class DecompositionScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit Form8(Session &session);
+    explicit DecompositionScreen(Session &session);
 
     void newTask() override;
-    void checkAnswer() override { PruefeZerlegung(); }
-    void PruefeZerlegung();
+    void checkAnswer() override;
+
+    const DecompositionTask &task() const { return task_; }
 
     Label *numberField() const { return number_; }
     Label *answerField() const { return answer_; }
@@ -24,11 +24,7 @@ protected:
     bool keyDown(int code) override;
 
 private:
+    DecompositionTask task_;
     Label *number_;
     Label *answer_;
 };
-
-namespace MODUL1 {
-// A new number on Form8 and its place-value sum as the expected ZahlText.
-void NeueZerlegungsAufgabe();
-} // namespace MODUL1

@@ -1,4 +1,8 @@
-#include "Decomposition.h"
+#include "DecompositionRules.h"
+
+#include "core/Session.h"
+
+namespace DecompositionRules {
 
 QString placeValueSum(qint64 number) {
     const QString digits = QString::number(number);
@@ -20,3 +24,16 @@ QString withAutomaticPlus(const QString &field, const QString &expected) {
         return field + QLatin1Char('+');
     return field;
 }
+
+DecompositionTask draw(const Session &session) {
+    DecompositionTask task;
+    task.number = session.drawNumber();
+    task.expected = placeValueSum(task.number);
+    return task;
+}
+
+bool isRight(const DecompositionTask &task, const QString &answer) {
+    return answer == task.expected;
+}
+
+} // namespace DecompositionRules

@@ -1,11 +1,8 @@
-#include "Form8.h"
+#include "DecompositionScreen.h"
 
-#include "Decomposition.h"
 #include "ShapeControls.h"
 #include "core/NumberText.h"
-#include "core/Session.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
+#include "core/structure/DecompositionRules.h"
 #include "ui/KeyCodes.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
@@ -28,7 +25,8 @@ Label *rowLabel(const QString &name, QWidget *parent, const QString &caption, co
 
 } // namespace
 
-Form8::Form8(Session &session) : ExerciseScreen(QStringLiteral("Form8"), Keys::Own, session) {
+DecompositionScreen::DecompositionScreen(Session &session)
+    : ExerciseScreen(QStringLiteral("Form8"), Keys::Own, session) {
     setFixedSize(tw(10320), tw(2040));
     setBackground(Qt::white);
 
@@ -53,11 +51,13 @@ Form8::Form8(Session &session) : ExerciseScreen(QStringLiteral("Form8"), Keys::O
     okayButton()->setGeometry(twRect(1455, 1200, 1095, 495));
 }
 
-void Form8::newTask() {
-    MODUL1::NeueZerlegungsAufgabe();
+void DecompositionScreen::newTask() {
+    task_ = DecompositionRules::draw(session());
+    number_->setText(NumberText::digits(task_.number));
+    answer_->clear();
 }
 
-bool Form8::keyDown(int code) {
+bool DecompositionScreen::keyDown(int code) {
     if (code == KeyCode::Backspace) {
         QString text = answer_->text();
         text.chop(1); // a plus sign goes like a digit
@@ -65,32 +65,20 @@ bool Form8::keyDown(int code) {
         return true;
     }
     if (code == KeyCode::Enter)
-        PruefeZerlegung();
+        checkAnswer();
     else if (isMainDigit(code))
         answer_->setText(answer_->text() + QChar(code));
     // Every key but Backspace may bring the next plus sign, also one that typed nothing.
-    answer_->setText(withAutomaticPlus(answer_->text(), MODUL1::ZahlText));
+    answer_->setText(DecompositionRules::withAutomaticPlus(answer_->text(), task_.expected));
     return code == KeyCode::Enter || isMainDigit(code);
 }
 
-void Form8::PruefeZerlegung() {
-    if (answer_->text() == MODUL1::ZahlText) {
-        MODUL1::MeldeRichtig();
-        MODUL1::NeueZerlegungsAufgabe();
+void DecompositionScreen::checkAnswer() {
+    if (DecompositionRules::isRight(task_, answer_->text())) {
+        reportRight();
+        newTask();
     } else {
         answer_->clear();
-        MODUL1::MeldeFehler();
+        reportWrong();
     }
 }
-
-namespace MODUL1 {
-
-void NeueZerlegungsAufgabe() {
-    NeueZahl();
-    Form8 &form = Screens::get<Form8>();
-    form.numberField()->setText(NumberText::digits(qint64(Zahl)));
-    form.answerField()->clear();
-    ZahlText = placeValueSum(qint64(Zahl));
-}
-
-} // namespace MODUL1

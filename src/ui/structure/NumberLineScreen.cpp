@@ -1,11 +1,8 @@
-#include "Form6.h"
+#include "NumberLineScreen.h"
 
-#include "NumberLine.h"
 #include "ShapeControls.h"
 #include "core/NumberText.h"
-#include "core/Session.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
+#include "core/structure/NumberLineRules.h"
 #include "ui/Dialogs.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
@@ -39,13 +36,13 @@ constexpr int stepButtonTop = 2520;
 
 } // namespace
 
-Form6::Form6(Session &session)
+NumberLineScreen::NumberLineScreen(Session &session)
     : ExerciseScreen(QStringLiteral("Form6"), Keys::EnterAndDigits, session) {
     setFixedSize(tw(7800), tw(3300));
     setBackground(QColor(128, 255, 128));
     buildLine();
 
-    step_ = new Label(QStringLiteral("Bezeichnung5"), this, QStringLiteral("1"));
+    step_ = new Label(QStringLiteral("Bezeichnung5"), this, QString::number(task_.step));
     step_->setGeometry(twRect(3540, 195, 540, 255));
     step_->setAlignment(Qt::AlignCenter);
     step_->setBackground(QColor(0, 255, 0));
@@ -85,7 +82,7 @@ Form6::Form6(Session &session)
     }
 }
 
-void Form6::buildLine() {
+void NumberLineScreen::buildLine() {
     new LineControl(QStringLiteral("Linie1"), this, 120, lineY, 7560, lineY);
     for (int k = 0; k <= 10; ++k) {
         const int x = firstTickX + k * tickDistance;
@@ -104,44 +101,36 @@ void Form6::buildLine() {
     new LineControl(QStringLiteral("Linie16"), this, 4290, 240, 4290, 480);
 }
 
-void Form6::chooseStep(int step) {
+void NumberLineScreen::chooseStep(int step) {
     step_->setText(QString::number(step));
     okayButton()->setFocus();
-    MODUL1::NeueStrahlAufgabe();
+    showNewLine(step);
 }
 
-void Form6::newTask() {
-    MODUL1::NeueStrahlAufgabe();
+void NumberLineScreen::newTask() {
+    showNewLine(task_.step);
 }
 
-void Form6::PruefeStrahl() {
-    if (answer_->text() == MODUL1::ZahlText) {
-        MODUL1::MeldeRichtig();
-        answer_->clear();
-        MODUL1::NeueStrahlAufgabe();
-    } else {
-        MODUL1::MeldeFehler();
-        answer_->clear();
-    }
-}
-
-namespace MODUL1 {
-
-void NeueStrahlAufgabe() {
-    Form6 &form = Screens::get<Form6>();
-    int step = NumberText::wholeNumber(form.stepLabel()->text());
-    NeueZahl();
-    if (stepTooLarge(session().range(), step)) {
+void NumberLineScreen::showNewLine(int step) {
+    const NumberLineTask next = NumberLineRules::draw(session(), step);
+    if (next.step != step) {
+        // The box comes while the refused step is still on the arrow.
         msgBox(QStringLiteral("Zahlabstand ist zu groß!\r"), MsgIcon::None, MsgButtons::Ok,
                QStringLiteral("Zahlenstrahl"));
-        step = 1;
-        form.stepLabel()->setText(QStringLiteral("1"));
+        step_->setText(QString::number(next.step));
     }
-    const NumberLine line = placeNumberLine(qint64(Zahl), session().range(), step);
-    Zahl = double(line.middle);
-    ZahlText = NumberText::digits(line.middle);
-    form.leftEnd()->setText(NumberText::digits(line.leftEnd));
-    form.rightEnd()->setText(NumberText::digits(line.rightEnd));
+    task_ = next;
+    left_->setText(NumberText::digits(task_.leftEnd));
+    right_->setText(NumberText::digits(task_.rightEnd));
 }
 
-} // namespace MODUL1
+void NumberLineScreen::checkAnswer() {
+    if (NumberLineRules::isRight(task_, answer_->text())) {
+        reportRight();
+        answer_->clear();
+        newTask();
+    } else {
+        reportWrong();
+        answer_->clear();
+    }
+}
