@@ -5,16 +5,16 @@
 #include "exercises/quantity/Form6.h"
 #include "exercises/quantity/Form7.h"
 #include "exercises/quantity/Form8.h"
-#include "exercises/relation/Form10.h"
-#include "exercises/relation/Form12.h"
-#include "exercises/relation/Form13.h"
-#include "exercises/relation/Form9.h"
 #include "legacy/Screens.h"
 #include "numbers/Form2.h"
 #include "numbers/Form3.h"
 #include "reward/memo.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
+#include "ui/relations/ComparisonScreen.h"
+#include "ui/relations/CountingScreen.h"
+#include "ui/relations/NeighboursScreen.h"
+#include "ui/relations/OrderingScreen.h"
 #include "worksheets/Form11.h"
 
 #include <QApplication>
@@ -64,6 +64,10 @@ App::App() : menu_(new MenuScreen(session_)) {
 App::~App() {
     MODUL1::useSession(nullptr);
     delete info_;
+    delete neighbours_;
+    delete comparison_;
+    delete counting_;
+    delete ordering_;
     delete menu_;
 }
 
@@ -105,17 +109,25 @@ Form7 &App::numberFamily() {
 Form8 &App::decomposition() {
     return backToMenu(Screens::get<Form8>());
 }
-Form9 &App::neighbours() {
-    return backToMenu(Screens::get<Form9>());
+NeighboursScreen &App::neighbours() {
+    if (!neighbours_)
+        neighbours_ = new NeighboursScreen(session_);
+    return backToMenu(*neighbours_);
 }
-Form10 &App::comparison() {
-    return backToMenu(Screens::get<Form10>());
+ComparisonScreen &App::comparison() {
+    if (!comparison_)
+        comparison_ = new ComparisonScreen(session_);
+    return backToMenu(*comparison_);
 }
-Form12 &App::counting() {
-    return backToMenu(Screens::get<Form12>());
+CountingScreen &App::counting() {
+    if (!counting_)
+        counting_ = new CountingScreen(session_);
+    return backToMenu(*counting_);
 }
-Form13 &App::ordering() {
-    return backToMenu(Screens::get<Form13>());
+OrderingScreen &App::ordering() {
+    if (!ordering_)
+        ordering_ = new OrderingScreen(session_);
+    return backToMenu(*ordering_);
 }
 Form11 &App::worksheet() {
     return backToMenu(Screens::get<Form11>());

@@ -7,8 +7,12 @@
 
 #include <functional>
 
+class ComparisonScreen;
+class CountingScreen;
 class InfoScreen;
 class MenuScreen;
+class NeighboursScreen;
+class OrderingScreen;
 class Screen;
 class Form2;
 class Form3;
@@ -17,11 +21,7 @@ class Form5;
 class Form6;
 class Form7;
 class Form8;
-class Form9;
-class Form10;
 class Form11;
-class Form12;
-class Form13;
 class memo;
 
 // The composition root: owns the session and the screens, creates each
@@ -45,10 +45,10 @@ public:
     Form6 &numberLine();
     Form7 &numberFamily();
     Form8 &decomposition();
-    Form9 &neighbours();
-    Form10 &comparison();
-    Form12 &counting();
-    Form13 &ordering();
+    NeighboursScreen &neighbours();
+    ComparisonScreen &comparison();
+    CountingScreen &counting();
+    OrderingScreen &ordering();
     Form11 &worksheet();
     memo &memory();
 
@@ -67,6 +67,10 @@ private:
     Session session_;
     QPointer<MenuScreen> menu_;
     QPointer<InfoScreen> info_;
+    QPointer<NeighboursScreen> neighbours_;
+    QPointer<ComparisonScreen> comparison_;
+    QPointer<CountingScreen> counting_;
+    QPointer<OrderingScreen> ordering_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the
