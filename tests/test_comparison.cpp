@@ -1,5 +1,5 @@
-// The comparison exercise: expected signs, drops onto the squares, the check
-// through the real screen and its boxes.
+// The comparison screen: a task on the screen, drops onto the squares, the
+// check through the real screen and its boxes.
 #include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
@@ -7,12 +7,9 @@
 
 #include "core/NumberText.h"
 #include "core/Random.h"
-#include "exercises/relation/ComparisonRules.h"
-#include "exercises/relation/Form10.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
+#include "ui/relations/ComparisonScreen.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -30,9 +27,9 @@ QString name(int number) {
     return QStringLiteral("Bezeichnung%1").arg(number);
 }
 
-QString squares(Form10 &screen) {
+QString squares(ComparisonScreen &screen) {
     QStringList s;
-    for (int k = 1; k <= Form10::squareCount; ++k)
+    for (int k = 1; k <= ComparisonScreen::squareCount; ++k)
         s << screen.square(k)->text();
     return s.join(QLatin1Char('|'));
 }
@@ -44,8 +41,6 @@ class ComparisonTest : public QObject {
 private slots:
     void initTestCase() { initTestApplication(); }
 
-    void signsForRow_data();
-    void signsForRow();
     void taskShowsNumbersAndExpectedSigns_data();
     void taskShowsNumbersAndExpectedSigns();
     void rowLayout();
@@ -61,35 +56,17 @@ private slots:
 
 private:
     // Opens the comparison exercise from the menu with these five numbers.
-    Form10 &open(TestProgram &program, const QList<int> &numbers,
-                 const QByteArray &range = " 1 \r\n");
+    ComparisonScreen &open(TestProgram &program, const QList<int> &numbers,
+                           const QByteArray &range = " 1 \r\n");
 };
 
-Form10 &ComparisonTest::open(TestProgram &program, const QList<int> &numbers,
-                             const QByteArray &range) {
+ComparisonScreen &ComparisonTest::open(TestProgram &program, const QList<int> &numbers,
+                                       const QByteArray &range) {
     program.writeSettings(range);
     MenuScreen &menu = program.start();
-    scriptNumbers(numbers, MODUL1::session().range());
+    scriptNumbers(numbers, testApp().session().range());
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl10")), Qt::LeftButton);
-    return Screens::get<Form10>();
-}
-
-void ComparisonTest::signsForRow_data() {
-    QTest::addColumn<QList<int>>("row");
-    QTest::addColumn<QString>("signs");
-    QTest::addRow("mixed with an equal pair") << QList<int>{3, 8, 5, 5, 9} << "<>=<";
-    QTest::addRow("all equal") << QList<int>{7, 7, 7, 7, 7} << "====";
-    QTest::addRow("rising") << QList<int>{1, 2, 3, 4, 5} << "<<<<";
-    QTest::addRow("falling") << QList<int>{20, 19, 2, 1, 0} << ">>>>";
-    QTest::addRow("equal neighbours at both ends") << QList<int>{4, 4, 9, 12, 12} << "=<<=";
-    QTest::addRow("more digits is not more") << QList<int>{9, 10, 100, 99, 1000000} << "<<><";
-    QTest::addRow("single number") << QList<int>{5} << "";
-}
-
-void ComparisonTest::signsForRow() {
-    QFETCH(QList<int>, row);
-    QFETCH(QString, signs);
-    QCOMPARE(comparisonSigns(row), signs);
+    return testApp().comparison();
 }
 
 void ComparisonTest::taskShowsNumbersAndExpectedSigns_data() {
@@ -97,8 +74,6 @@ void ComparisonTest::taskShowsNumbersAndExpectedSigns_data() {
     QTest::addColumn<QList<int>>("numbers");
     QTest::addColumn<QString>("signs");
     QTest::addRow("range 20, equal pair") << 20 << QList<int>{3, 8, 5, 5, 9} << "<>=<";
-    QTest::addRow("range 20, all twenty") << 20 << QList<int>{20, 20, 20, 20, 20} << "====";
-    QTest::addRow("range 1000") << 1000 << QList<int>{999, 1000, 1, 500, 500} << "<><=";
     QTest::addRow("range 1000000") << 1000000 << QList<int>{1000000, 7, 7, 65432, 1} << ">=<>";
 }
 
@@ -107,32 +82,27 @@ void ComparisonTest::taskShowsNumbersAndExpectedSigns() {
     QFETCH(QList<int>, numbers);
     QFETCH(QString, signs);
     TestProgram program;
-    MODUL1::session().setRange(range);
-    MODUL1::Zahlenfeld.fill(-1);
-    Form10 &screen = Screens::get<Form10>();
-    for (int k = 1; k <= Form10::squareCount; ++k)
+    testApp().session().setRange(range);
+    ComparisonScreen &screen = testApp().comparison();
+    for (int k = 1; k <= ComparisonScreen::squareCount; ++k)
         screen.square(k)->setText(QStringLiteral(">"));
 
     scriptNumbers(numbers, range);
-    MODUL1::NeueVergleichsAufgabe();
+    screen.newTask();
 
     QCOMPARE(Random::scriptLeft(), 0);
     QCOMPARE(squares(screen), QStringLiteral("|||"));
-    for (int k = 1; k <= Form10::numberCount; ++k) {
+    for (int k = 1; k <= ComparisonScreen::numberCount; ++k) {
         QCOMPARE(screen.numberLabel(k)->objectName(), name(4 + k));
         QCOMPARE(screen.numberLabel(k)->text(),
                  NumberText::digits(numbers[k - 1])); // no leading blank
-        QCOMPARE(MODUL1::Zahlenfeld[size_t(k)], numbers[k - 1]);
     }
-    QCOMPARE(MODUL1::Zahlenfeld[6], -1); // entries 6 .. 10 are not this exercise's
-    QCOMPARE(MODUL1::Zahl, double(numbers.last()));
-    QCOMPARE(MODUL1::ZahlText, signs);
-    QVERIFY(!screen.isVisible()); // the routine needs no shown screen
+    QCOMPARE(screen.task().expectedSigns, signs);
 }
 
 void ComparisonTest::rowLayout() {
     TestProgram program;
-    Form10 &screen = open(program, {1, 2, 3, 4, 5});
+    ComparisonScreen &screen = open(program, {1, 2, 3, 4, 5});
     QCOMPARE(screen.windowTitle(), QStringLiteral("ZUB-Zahlen bis 20"));
     QCOMPARE(control<Label>(&screen, name(4))->text(),
              QStringLiteral("Die Zeichen mit der Maus verschieben ..."));
@@ -165,7 +135,7 @@ void ComparisonTest::rowLayout() {
 
 void ComparisonTest::dropFillsAndOverwritesSquares() {
     TestProgram program;
-    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    ComparisonScreen &screen = open(program, {3, 8, 5, 5, 9});
     QCOMPARE(squares(screen), QStringLiteral("|||"));
 
     QVERIFY(dropOn(&screen, screen.square(2), *labelDrag(QStringLiteral(">"))));
@@ -185,7 +155,7 @@ void ComparisonTest::dropFillsAndOverwritesSquares() {
 
 void ComparisonTest::dropElsewhereChangesNothing() {
     TestProgram program;
-    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    ComparisonScreen &screen = open(program, {3, 8, 5, 5, 9});
     QVERIFY(dropOn(&screen, screen.square(1), *labelDrag(QStringLiteral("<"))));
     const auto before = labelCaptions(screen);
 
@@ -205,7 +175,7 @@ void ComparisonTest::dropElsewhereChangesNothing() {
 
 void ComparisonTest::foreignDropIsRefused() {
     TestProgram program;
-    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    ComparisonScreen &screen = open(program, {3, 8, 5, 5, 9});
     QVERIFY(!dropOn(&screen, screen.square(1), *foreignDrag(QStringLiteral("<"))));
     QVERIFY(!dropOnto(screen.square(2), *foreignDrag(QStringLiteral(">"))));
     QCOMPARE(squares(screen), QStringLiteral("|||"));
@@ -213,8 +183,8 @@ void ComparisonTest::foreignDropIsRefused() {
 
 void ComparisonTest::correctAnswerCountsAndBuildsNextTask() {
     TestProgram program;
-    Form10 &screen = open(program, {3, 8, 5, 5, 9});
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("<>=<"));
+    ComparisonScreen &screen = open(program, {3, 8, 5, 5, 9});
+    QCOMPARE(screen.task().expectedSigns, QStringLiteral("<>=<"));
     const QStringList answer{"<", ">", "=", "<"};
     for (int k = 1; k <= 4; ++k)
         QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(answer[k - 1])));
@@ -232,22 +202,23 @@ void ComparisonTest::correctAnswerCountsAndBuildsNextTask() {
     QCOMPARE(squares(screen), QStringLiteral("|||"));
     QCOMPARE(screen.numberLabel(1)->text(), QStringLiteral("12"));
     QCOMPARE(screen.numberLabel(4)->text(), QStringLiteral("20"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("=><>"));
+    QCOMPARE(screen.task().expectedSigns, QStringLiteral("=><>"));
 
     // Enter checks as OKAY does.
     for (int k = 1; k <= 4; ++k)
-        QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(MODUL1::ZahlText.mid(k - 1, 1))));
+        QVERIFY(dropOn(&screen, screen.square(k),
+                       *labelDrag(screen.task().expectedSigns.mid(k - 1, 1))));
     boxes.answer({"OK"});
     scriptNumbers({1, 1, 1, 1, 1}, 20);
     QTest::keyClick(screen.okayButton(), Qt::Key_Return);
     QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe 1/20", "Zahleingabe 2/20"}));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("===="));
+    QCOMPARE(screen.task().expectedSigns, QStringLiteral("===="));
     QCOMPARE(boxes.unexpected, 0);
 }
 
 void ComparisonTest::wrongAnswerKeepsSquares() {
     TestProgram program;
-    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    ComparisonScreen &screen = open(program, {3, 8, 5, 5, 9});
     const QStringList answer{"<", ">", "<", "<"}; // 5 and 5 need "="
     for (int k = 1; k <= 4; ++k)
         QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(answer[k - 1])));
@@ -273,10 +244,11 @@ void ComparisonTest::wrongAnswerKeepsSquares() {
 
 void ComparisonTest::emptySquareIsWrong() {
     TestProgram program;
-    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    ComparisonScreen &screen = open(program, {3, 8, 5, 5, 9});
     // With the third square empty the joined answer is "<><", one sign short.
     for (int k : {1, 2, 4})
-        QVERIFY(dropOn(&screen, screen.square(k), *labelDrag(MODUL1::ZahlText.mid(k - 1, 1))));
+        QVERIFY(dropOn(&screen, screen.square(k),
+                       *labelDrag(screen.task().expectedSigns.mid(k - 1, 1))));
     ModalBoxes boxes({"OK"});
     QTest::keyClick(screen.okayButton(), Qt::Key_Return);
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe"});
@@ -285,7 +257,7 @@ void ComparisonTest::emptySquareIsWrong() {
 
 void ComparisonTest::onlyEnterReachesTheCheck() {
     TestProgram program;
-    Form10 &screen = open(program, {3, 8, 5, 5, 9});
+    ComparisonScreen &screen = open(program, {3, 8, 5, 5, 9});
     QVERIFY(dropOn(&screen, screen.square(1), *labelDrag(QStringLiteral("<"))));
     const auto before = labelCaptions(screen);
     ModalBoxes boxes;

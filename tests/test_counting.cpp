@@ -4,11 +4,9 @@
 #include "Program.h"
 
 #include "core/Random.h"
-#include "exercises/relation/Form12.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
+#include "ui/relations/CountingScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,11 +27,11 @@ int largestFittingStep(int range) {
     return range == 20 ? 4 : range / 4 - 1;
 }
 
-QString stepText(Form12 &form) {
-    return form.schrittLabel()->text();
+QString stepText(CountingScreen &form) {
+    return form.stepLabel()->text();
 }
 
-QStringList boxTexts(Form12 &form) {
+QStringList boxTexts(CountingScreen &form) {
     QStringList texts;
     for (int i = 1; i <= 5; ++i)
         texts << form.box(i)->text();
@@ -41,7 +39,7 @@ QStringList boxTexts(Form12 &form) {
 }
 
 // Fails unless exactly the given box is green and the others red.
-bool onlyGreen(Form12 &form, int green_) {
+bool onlyGreen(CountingScreen &form, int green_) {
     for (int i = 1; i <= 5; ++i) {
         const QColor c = form.box(i)->palette().color(QPalette::Window);
         if (!form.box(i)->autoFillBackground() || c != (i == green_ ? green : red))
@@ -50,7 +48,7 @@ bool onlyGreen(Form12 &form, int green_) {
     return true;
 }
 
-void typeAndEnter(Form12 &form, const QString &digits) {
+void typeAndEnter(CountingScreen &form, const QString &digits) {
     QTest::keyClicks(form.okayButton(), digits);
     QTest::keyClick(form.okayButton(), Qt::Key_Return);
 }
@@ -72,37 +70,38 @@ private slots:
     void stepHeldBetweenVisits();
 
 private:
-    Form12 &open(TestProgram &program, int range);
+    CountingScreen &open(TestProgram &program, int range);
 };
 
-Form12 &CountingTest::open(TestProgram &program, int range) {
+CountingScreen &CountingTest::open(TestProgram &program, int range) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
     MenuScreen &menu = program.start();
     Random::seed(11);
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl11")), Qt::LeftButton);
-    return Screens::get<Form12>();
+    return testApp().counting();
 }
 
 void CountingTest::openingAtEveryRange() {
     for (int range : {20, 100, 1000, 10000, 100000, 1000000}) {
         TestProgram program;
         ModalBoxes boxes;
-        Form12 &form = open(program, range);
+        CountingScreen &form = open(program, range);
         QVERIFY(boxes.seen.isEmpty()); // no range limit for counting
-        QCOMPARE(MODUL1::session().range(), range);
+        QCOMPARE(testApp().session().range(), range);
         QCOMPARE(form.windowTitle(), QStringLiteral("ZUB-Zahlen bis %1").arg(range));
         QCOMPARE(stepText(form), QStringLiteral("+ 1"));
-        QCOMPARE(MODUL1::Merker, QStringLiteral("2"));
-        QCOMPARE(MODUL1::Zahl, form.box(1)->text().toDouble() + 1);
+        QCOMPARE(form.task().box, 2);
+        QCOMPARE(form.task().expected, form.box(1)->text().toInt() + 1);
         QVERIFY(onlyGreen(form, 2));
         QCOMPARE(form.focusWidget(), form.okayButton());
     }
+    TestProgram program;
     const QStringList captions{" - E", " - Z", " - H", " - T", " + E", " + Z",
                                " + H", " + T", "- ?",  "+ ?",  "OKAY", "ENDE"};
     const QStringList names{"Befehl3", "Befehl4",  "Befehl5",  "Befehl6",  "Befehl7", "Befehl8",
                             "Befehl9", "Befehl10", "Befehl11", "Befehl12", "Befehl2", "Befehl1"};
     for (int i = 0; i < names.size(); ++i)
-        QCOMPARE(control<QPushButton>(&Screens::get<Form12>(), names[i])->text(), captions[i]);
+        QCOMPARE(control<QPushButton>(&testApp().counting(), names[i])->text(), captions[i]);
 }
 
 void CountingTest::rowsForEveryStepButtonAndRange_data() {
@@ -138,7 +137,7 @@ void CountingTest::rowsForEveryStepButtonAndRange() {
     QFETCH(double, randomStep);
     QFETCH(QString, chosen);
     TestProgram program;
-    Form12 &form = open(program, range);
+    CountingScreen &form = open(program, range);
 
     const int chosenWidth = chosen.mid(2).toInt();
     // At range 20 the steps 5 to 10 once hung the program; now they conflict.
@@ -173,7 +172,7 @@ void CountingTest::rowsForEveryStepButtonAndRange() {
     // The child fills the row box by box; the green mark walks along.
     for (int k = 1; k <= 4; ++k) {
         const int box = up ? 1 + k : 5 - k;
-        QCOMPARE(MODUL1::Merker, QString::number(box));
+        QCOMPARE(form.task().box, box);
         QVERIFY(onlyGreen(form, box));
         const QString number = QString::number(up ? start + k * step : start - k * step);
         expectedBoxes[box - 1] = number;
@@ -203,24 +202,24 @@ void CountingTest::rowsForEveryStepButtonAndRange() {
 void CountingTest::startDrawnAgainOnTheScreen() {
     TestProgram program;
     ModalBoxes boxes;
-    Form12 &form = open(program, 100);
+    CountingScreen &form = open(program, 100);
     Random::script({0.705, 0.305});
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl8")), Qt::LeftButton);
     QCOMPARE(boxTexts(form), (QStringList{"31", "", "", "", ""}));
-    QCOMPARE(MODUL1::Zahl, 41.0);
+    QCOMPARE(form.task().expected, 41);
 
     Random::script({0.395, 0.405});
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl4")), Qt::LeftButton);
     QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "41"}));
-    QCOMPARE(MODUL1::Zahl, 31.0);
-    QCOMPARE(MODUL1::Merker, QStringLiteral("4"));
+    QCOMPARE(form.task().expected, 31);
+    QCOMPARE(form.task().box, 4);
     QCOMPARE(Random::scriptLeft(), 0);
     QVERIFY(boxes.seen.isEmpty());
 }
 
 void CountingTest::wrongBoxKeepsItsText() {
     TestProgram program;
-    Form12 &form = open(program, 100);
+    CountingScreen &form = open(program, 100);
     Random::script({0.095}); // start 10, step "+ 1"
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl7")), Qt::LeftButton);
     ModalBoxes boxes({"OK", "OK"});
@@ -231,7 +230,7 @@ void CountingTest::wrongBoxKeepsItsText() {
     QCOMPARE(boxes.last().text, QStringLiteral("Fehler, bitte nochmals!\r"));
     QCOMPARE(boxes.last().icon, QMessageBox::Critical);
     QCOMPARE(form.box(2)->text(), QStringLiteral("011"));
-    QCOMPARE(MODUL1::Merker, QStringLiteral("2"));
+    QCOMPARE(form.task().box, 2);
     QVERIFY(onlyGreen(form, 2));
 
     // Corrected with Backspace, the box is right and the mark moves on.
@@ -239,14 +238,14 @@ void CountingTest::wrongBoxKeepsItsText() {
         QTest::keyClick(form.okayButton(), Qt::Key_Backspace);
     typeAndEnter(form, QStringLiteral("11"));
     QCOMPARE(boxes.seen.size(), 2);
-    QCOMPARE(MODUL1::Merker, QStringLiteral("3"));
+    QCOMPARE(form.task().box, 3);
     QVERIFY(onlyGreen(form, 3));
 }
 
 void CountingTest::keysOnTheAnswerBox() {
     TestProgram program;
     ModalBoxes boxes;
-    Form12 &form = open(program, 1000);
+    CountingScreen &form = open(program, 1000);
     QTest::keyClick(form.okayButton(), Qt::Key_Backspace);
     QCOMPARE(form.box(2)->text(), QString());
     QTest::keyClick(form.okayButton(), Qt::Key_5, Qt::KeypadModifier);
@@ -263,16 +262,16 @@ void CountingTest::keysOnTheAnswerBox() {
 void CountingTest::clickOnTheStepBuildsANewRow() {
     TestProgram program;
     ModalBoxes boxes;
-    Form12 &form = open(program, 10000);
+    CountingScreen &form = open(program, 10000);
     Random::script({0.40005}); // "- 1000" starts at 4001 at the lowest
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl6")), Qt::LeftButton);
     QCOMPARE(form.box(5)->text(), QStringLiteral("4001"));
     QTest::keyClicks(form.okayButton(), QStringLiteral("3001"));
     Random::script({0.9999});
-    QTest::mouseClick(form.schrittLabel(), Qt::LeftButton);
+    QTest::mouseClick(form.stepLabel(), Qt::LeftButton);
     QCOMPARE(stepText(form), QStringLiteral("- 1000"));
     QCOMPARE(boxTexts(form), (QStringList{"", "", "", "", "10000"}));
-    QCOMPARE(MODUL1::Zahl, 9000.0);
+    QCOMPARE(form.task().expected, 9000);
     QVERIFY(onlyGreen(form, 4));
     QVERIFY(boxes.seen.isEmpty());
 }
@@ -280,7 +279,7 @@ void CountingTest::clickOnTheStepBuildsANewRow() {
 void CountingTest::stepHeldBetweenVisits() {
     TestProgram program;
     ModalBoxes boxes; // an unexpected box is answered, not waited for
-    Form12 &form = open(program, 1000);
+    CountingScreen &form = open(program, 1000);
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl4")), Qt::LeftButton);
     QTest::mouseClick(form.endButton(), Qt::LeftButton);
     QVERIFY(!form.isVisible());
@@ -288,7 +287,7 @@ void CountingTest::stepHeldBetweenVisits() {
     QVERIFY(menu.isVisible());
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl11")), Qt::LeftButton);
     QCOMPARE(stepText(form), QStringLiteral("- 10"));
-    QCOMPARE(MODUL1::Merker, QStringLiteral("4"));
+    QCOMPARE(form.task().box, 4);
 
     // A smaller range later turns the held step into a conflict on the next visit.
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl5")), Qt::LeftButton);

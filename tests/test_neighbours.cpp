@@ -1,28 +1,26 @@
-// The neighbours exercise: the neighbour rules, and the screen driven from the
-// menu through its real buttons, keys and boxes.
+// The neighbours screen driven from the menu through its real buttons, keys
+// and boxes.
 #include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 
+#include "core/NumberText.h"
 #include "core/Random.h"
-#include "exercises/relation/Form9.h"
-#include "exercises/relation/Form9Rules.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
+#include "ui/relations/NeighboursScreen.h"
 
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
-using NachbarRegeln::Art;
+using Kind = NeighboursTask::Kind;
 
 namespace {
 
 // The fraction that makes the task ask for this kind.
-double fuerArt(Art art) {
-    return art == NachbarRegeln::Vorgaenger ? 0.25 : 0.75;
+double fractionFor(Kind kind) {
+    return kind == Kind::Predecessor ? 0.25 : 0.75;
 }
 
 int positionOf(int range) {
@@ -31,7 +29,12 @@ int positionOf(int range) {
 }
 
 QString text(const QString &name) {
-    return control<Label>(&Screens::get<Form9>(), name)->text();
+    return control<Label>(&testApp().neighbours(), name)->text();
+}
+
+// The answer the screen expects now, as the child must type it.
+QString expectedAnswer() {
+    return NumberText::digits(testApp().neighbours().task()->expected);
 }
 
 } // namespace
@@ -40,11 +43,6 @@ class NeighboursTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
-
-    void neighbourRule_data();
-    void neighbourRule();
-    void placesAllowedByRange();
-    void kindDrawnWithEqualChance();
 
     void controlsBeforeTheFirstTask();
     void taskOnTheScreen_data();
@@ -59,68 +57,22 @@ private slots:
 private:
     // Starts the program at the range and opens the neighbours screen with
     // the shown number and kind scripted.
-    Form9 &open(TestProgram &program, int range, int shown, Art art);
+    NeighboursScreen &open(TestProgram &program, int range, int shown, Kind kind);
 };
 
-void NeighboursTest::neighbourRule_data() {
-    QTest::addColumn<int>("zahl");
-    QTest::addColumn<QString>("stelle");
-    QTest::addColumn<int>("vorgaenger");
-    QTest::addColumn<int>("nachfolger");
-    QTest::addRow("47 E") << 47 << "E" << 46 << 48;
-    QTest::addRow("47 Z") << 47 << "Z" << 40 << 50;
-    QTest::addRow("40 Z") << 40 << "Z" << 40 << 50;
-    QTest::addRow("1 E") << 1 << "E" << 0 << 2;
-    QTest::addRow("5 Z") << 5 << "Z" << 0 << 10;
-    QTest::addRow("19 Z") << 19 << "Z" << 10 << 20;
-    QTest::addRow("95 Z") << 95 << "Z" << 90 << 100;
-    QTest::addRow("347 H") << 347 << "H" << 300 << 400;
-    QTest::addRow("300 H") << 300 << "H" << 300 << 400;
-    QTest::addRow("999 H") << 999 << "H" << 900 << 1000;
-    QTest::addRow("4321 T") << 4321 << "T" << 4000 << 5000;
-    QTest::addRow("57 T") << 57 << "T" << 0 << 1000;
-    QTest::addRow("9999 T") << 9999 << "T" << 9000 << 10000;
-    QTest::addRow("999999 T") << 999999 << "T" << 999000 << 1000000;
-    QTest::addRow("10 E") << 10 << "E" << 9 << 11;
-}
-
-void NeighboursTest::neighbourRule() {
-    QFETCH(int, zahl);
-    QFETCH(QString, stelle);
-    QFETCH(int, vorgaenger);
-    QFETCH(int, nachfolger);
-    QCOMPARE(NachbarRegeln::erwarteterNachbar(zahl, stelle, NachbarRegeln::Vorgaenger), vorgaenger);
-    QCOMPARE(NachbarRegeln::erwarteterNachbar(zahl, stelle, NachbarRegeln::Nachfolger), nachfolger);
-}
-
-void NeighboursTest::placesAllowedByRange() {
-    for (int range : {20, 100, 1000, 10000, 100000, 1000000}) {
-        QVERIFY(NachbarRegeln::stelleErlaubt(QStringLiteral("E"), range));
-        QVERIFY(NachbarRegeln::stelleErlaubt(QStringLiteral("Z"), range));
-        QCOMPARE(NachbarRegeln::stelleErlaubt(QStringLiteral("H"), range), range >= 1000);
-        QCOMPARE(NachbarRegeln::stelleErlaubt(QStringLiteral("T"), range), range >= 10000);
-    }
-}
-
-void NeighboursTest::kindDrawnWithEqualChance() {
-    Random::script({0.0, 0.4999, 0.5, 0.9999});
-    QCOMPARE(NachbarRegeln::zieheArt(), NachbarRegeln::Vorgaenger);
-    QCOMPARE(NachbarRegeln::zieheArt(), NachbarRegeln::Vorgaenger);
-    QCOMPARE(NachbarRegeln::zieheArt(), NachbarRegeln::Nachfolger);
-    QCOMPARE(NachbarRegeln::zieheArt(), NachbarRegeln::Nachfolger);
-}
-
-Form9 &NeighboursTest::open(TestProgram &program, int range, int shown, Art art) {
+NeighboursScreen &NeighboursTest::open(TestProgram &program, int range, int shown, Kind kind) {
     program.writeSettings(QByteArray::number(positionOf(range)) + " \r\n");
     MenuScreen &menu = program.start();
-    Random::script({fractionFor(shown, range), fuerArt(art)});
+    Random::script({fractionFor(shown, range), fractionFor(kind)});
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl9")), Qt::LeftButton);
-    return Screens::get<Form9>();
+    return testApp().neighbours();
 }
 
 void NeighboursTest::controlsBeforeTheFirstTask() {
     TestProgram program;
-    Form9 &form = Screens::get<Form9>();
+    NeighboursScreen &form = testApp().neighbours();
+    QVERIFY(!form.task());
+    QVERIFY(!form.answerBox());
     QCOMPARE(text("Bezeichnung3"), QStringLiteral("Vorgänger"));
     QCOMPARE(text("Bezeichnung4"), QStringLiteral("Nachfolger"));
     QCOMPARE(text("Bezeichnung5"), QStringLiteral("E"));
@@ -168,25 +120,24 @@ void NeighboursTest::taskOnTheScreen() {
     QFETCH(QString, expected);
     TestProgram program;
     ModalBoxes boxes;
-    Form9 &form = open(program, range, 1, NachbarRegeln::Vorgaenger);
+    NeighboursScreen &form = open(program, range, 1, Kind::Predecessor);
     QCOMPARE(form.windowTitle(),
              QStringLiteral("ZUB-Zahlen bis") + QLatin1Char(' ') + QString::number(range));
 
-    const Art art = Art(kind);
-    Random::script({fractionFor(drawn, range), fuerArt(art)});
+    const Kind asked = Kind(kind);
+    Random::script({fractionFor(drawn, range), fractionFor(asked)});
     QTest::mouseClick(control<QPushButton>(&form, placeButton), Qt::LeftButton);
     QCOMPARE(Random::scriptLeft(), 0);
 
     const QString place = control<QPushButton>(&form, placeButton)->text();
     QCOMPARE(text("Bezeichnung5"), place);
-    const bool pred = art == NachbarRegeln::Vorgaenger;
-    QCOMPARE(MODUL1::Merker, pred ? QStringLiteral("1") : QStringLiteral("2"));
+    const bool pred = asked == Kind::Predecessor;
+    QCOMPARE(form.answerBox(), pred ? form.leftBox() : form.rightBox());
     QCOMPARE(text("Bezeichnung1"), pred ? QString() : shown);
     QCOMPARE(text("Bezeichnung2"), pred ? shown : QString());
     QCOMPARE(text("Bezeichnung3"), pred ? place + "-Vorgänger" : QStringLiteral("Z a h l"));
     QCOMPARE(text("Bezeichnung4"), pred ? QStringLiteral("Z a h l") : place + "-Nachfolger");
-    QCOMPARE(MODUL1::ZahlText, expected);
-    QCOMPARE(MODUL1::Zahl, expected.toDouble());
+    QCOMPARE(expectedAnswer(), expected);
     QCOMPARE(form.focusWidget(), form.okayButton());
     QVERIFY(boxes.seen.isEmpty());
 }
@@ -194,7 +145,7 @@ void NeighboursTest::taskOnTheScreen() {
 void NeighboursTest::refusedPlaceDoesNothing() {
     for (int range : {20, 100, 1000}) {
         TestProgram program;
-        Form9 &form = open(program, range, 7, NachbarRegeln::Nachfolger);
+        NeighboursScreen &form = open(program, range, 7, Kind::Successor);
         ModalBoxes boxes;
         Random::script({0.1, 0.1});
         QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl6")), Qt::LeftButton);
@@ -205,7 +156,7 @@ void NeighboursTest::refusedPlaceDoesNothing() {
         QCOMPARE(text("Bezeichnung5"), QStringLiteral("E"));
         QCOMPARE(text("Bezeichnung1"), QStringLiteral("7"));
         QCOMPARE(text("Bezeichnung4"), QStringLiteral("E-Nachfolger"));
-        QCOMPARE(MODUL1::ZahlText, QStringLiteral("8"));
+        QCOMPARE(expectedAnswer(), QStringLiteral("8"));
         QVERIFY(boxes.seen.isEmpty());
     }
 }
@@ -213,30 +164,30 @@ void NeighboursTest::refusedPlaceDoesNothing() {
 void NeighboursTest::placeHeldAgainstLaterRangeChange() {
     TestProgram program;
     ModalBoxes boxes;
-    Form9 &form = open(program, 10000, 7, NachbarRegeln::Nachfolger);
+    NeighboursScreen &form = open(program, 10000, 7, Kind::Successor);
     QTest::mouseClick(control<QPushButton>(&form, QStringLiteral("Befehl6")), Qt::LeftButton);
     QTest::mouseClick(form.endButton(), Qt::LeftButton);
     MenuScreen &menu = testApp().menu();
     menu.rangeBar()->setValue(2); // 100
 
-    Random::script({fractionFor(57, 100), fuerArt(NachbarRegeln::Nachfolger)});
+    Random::script({fractionFor(57, 100), fractionFor(Kind::Successor)});
     QTest::mouseClick(control<QPushButton>(&menu, QStringLiteral("Befehl9")), Qt::LeftButton);
     QCOMPARE(text("Bezeichnung5"), QStringLiteral("T"));
     QCOMPARE(text("Bezeichnung4"), QStringLiteral("T-Nachfolger"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("1000"));
+    QCOMPARE(expectedAnswer(), QStringLiteral("1000"));
 
-    Random::script({fractionFor(57, 100), fuerArt(NachbarRegeln::Vorgaenger)});
+    Random::script({fractionFor(57, 100), fractionFor(Kind::Predecessor)});
     QTest::mouseClick(control<Label>(&form, QStringLiteral("Bezeichnung1")), Qt::LeftButton);
     QCOMPARE(text("Bezeichnung3"), QStringLiteral("T-Vorgänger"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("0"));
+    QCOMPARE(expectedAnswer(), QStringLiteral("0"));
     QVERIFY(boxes.seen.isEmpty());
 }
 
 void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
     TestProgram program;
-    Form9 &form = open(program, 100, 47, NachbarRegeln::Vorgaenger);
+    NeighboursScreen &form = open(program, 100, 47, Kind::Predecessor);
     ModalBoxes boxes({"OK"});
-    Random::script({fractionFor(60, 100), fuerArt(NachbarRegeln::Nachfolger)});
+    Random::script({fractionFor(60, 100), fractionFor(Kind::Successor)});
     QTest::keyClicks(form.okayButton(), QStringLiteral("46"));
     QCOMPARE(text("Bezeichnung1"), QStringLiteral("46"));
     QTest::keyClick(form.okayButton(), Qt::Key_Return);
@@ -249,11 +200,11 @@ void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
     // The next task: 60 in the left box, its successor asked on the right.
     QCOMPARE(text("Bezeichnung1"), QStringLiteral("60"));
     QCOMPARE(text("Bezeichnung2"), QString());
-    QCOMPARE(MODUL1::Merker, QStringLiteral("2"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("61"));
+    QCOMPARE(form.answerBox(), form.rightBox());
+    QCOMPARE(expectedAnswer(), QStringLiteral("61"));
 
     // OKAY runs the same check as Enter.
-    Random::script({fractionFor(5, 100), fuerArt(NachbarRegeln::Nachfolger)});
+    Random::script({fractionFor(5, 100), fractionFor(Kind::Successor)});
     boxes.answer({"OK"});
     QTest::keyClicks(form.okayButton(), QStringLiteral("61"));
     QTest::mouseClick(form.okayButton(), Qt::LeftButton);
@@ -264,7 +215,7 @@ void NeighboursTest::rightAnswerCountsAndDrawsAgain() {
 
 void NeighboursTest::wrongAnswersEmptyTheBoxAndKeepTheTask() {
     TestProgram program;
-    Form9 &form = open(program, 100, 47, NachbarRegeln::Nachfolger);
+    NeighboursScreen &form = open(program, 100, 47, Kind::Successor);
     ModalBoxes boxes({"OK", "OK"});
     QTest::keyClicks(form.okayButton(), QStringLiteral("048"));
     QTest::keyClick(form.okayButton(), Qt::Key_Return);
@@ -280,14 +231,14 @@ void NeighboursTest::wrongAnswersEmptyTheBoxAndKeepTheTask() {
     QCOMPARE(text("Bezeichnung2"), QString());
     QCOMPARE(text("Bezeichnung1"), QStringLiteral("47"));
     QCOMPARE(text("Bezeichnung4"), QStringLiteral("E-Nachfolger"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("48"));
+    QCOMPARE(expectedAnswer(), QStringLiteral("48"));
     QVERIFY(testApp().session().count() == 0); // nothing counted
 }
 
 void NeighboursTest::typingKeys() {
     TestProgram program;
     ModalBoxes boxes;
-    Form9 &form = open(program, 1000, 347, NachbarRegeln::Vorgaenger);
+    NeighboursScreen &form = open(program, 1000, 347, Kind::Predecessor);
     Label *answer = control<Label>(&form, QStringLiteral("Bezeichnung1"));
     QTest::keyClick(form.okayButton(), Qt::Key_Backspace);
     QCOMPARE(answer->text(), QString());
@@ -304,14 +255,14 @@ void NeighboursTest::typingKeys() {
 
 void NeighboursTest::clickOnABoxSkipsTheTask() {
     TestProgram program;
-    Form9 &form = open(program, 20, 3, NachbarRegeln::Vorgaenger);
+    NeighboursScreen &form = open(program, 20, 3, Kind::Predecessor);
     ModalBoxes boxes;
     for (const char *name : {"Bezeichnung2", "Bezeichnung1"}) {
-        Random::script({fractionFor(15, 20), fuerArt(NachbarRegeln::Nachfolger)});
+        Random::script({fractionFor(15, 20), fractionFor(Kind::Successor)});
         QTest::mouseClick(control<Label>(&form, QString::fromLatin1(name)), Qt::LeftButton);
         QCOMPARE(Random::scriptLeft(), 0);
         QCOMPARE(text("Bezeichnung1"), QStringLiteral("15"));
-        QCOMPARE(MODUL1::ZahlText, QStringLiteral("16"));
+        QCOMPARE(expectedAnswer(), QStringLiteral("16"));
     }
     QVERIFY(boxes.seen.isEmpty());
     QVERIFY(testApp().session().count() == 0); // nothing counted

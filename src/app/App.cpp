@@ -1,10 +1,6 @@
 #include "App.h"
 
 #include "EndRequests.h"
-#include "exercises/relation/Form10.h"
-#include "exercises/relation/Form12.h"
-#include "exercises/relation/Form13.h"
-#include "exercises/relation/Form9.h"
 #include "legacy/Screens.h"
 #include "numbers/Form2.h"
 #include "numbers/Form3.h"
@@ -16,6 +12,10 @@
 #include "ui/structure/DecompositionScreen.h"
 #include "ui/structure/NumberFamilyScreen.h"
 #include "ui/structure/NumberLineScreen.h"
+#include "ui/relations/ComparisonScreen.h"
+#include "ui/relations/CountingScreen.h"
+#include "ui/relations/NeighboursScreen.h"
+#include "ui/relations/OrderingScreen.h"
 #include "worksheets/Form11.h"
 
 #include <QApplication>
@@ -70,6 +70,10 @@ App::~App() {
     delete numberLine_;
     delete numberFamily_;
     delete decomposition_;
+    delete neighbours_;
+    delete comparison_;
+    delete counting_;
+    delete ordering_;
     delete menu_;
 }
 
@@ -121,17 +125,25 @@ DecompositionScreen &App::decomposition() {
         decomposition_ = new DecompositionScreen(session_);
     return backToMenu(*decomposition_);
 }
-Form9 &App::neighbours() {
-    return backToMenu(Screens::get<Form9>());
+NeighboursScreen &App::neighbours() {
+    if (!neighbours_)
+        neighbours_ = new NeighboursScreen(session_);
+    return backToMenu(*neighbours_);
 }
-Form10 &App::comparison() {
-    return backToMenu(Screens::get<Form10>());
+ComparisonScreen &App::comparison() {
+    if (!comparison_)
+        comparison_ = new ComparisonScreen(session_);
+    return backToMenu(*comparison_);
 }
-Form12 &App::counting() {
-    return backToMenu(Screens::get<Form12>());
+CountingScreen &App::counting() {
+    if (!counting_)
+        counting_ = new CountingScreen(session_);
+    return backToMenu(*counting_);
 }
-Form13 &App::ordering() {
-    return backToMenu(Screens::get<Form13>());
+OrderingScreen &App::ordering() {
+    if (!ordering_)
+        ordering_ = new OrderingScreen(session_);
+    return backToMenu(*ordering_);
 }
 Form11 &App::worksheet() {
     return backToMenu(Screens::get<Form11>());

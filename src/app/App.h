@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class ComparisonScreen;
+class CountingScreen;
 class InfoScreen;
 class MenuScreen;
 class PicturesScreen;
@@ -17,11 +19,9 @@ class Form3;
 class NumberLineScreen;
 class NumberFamilyScreen;
 class DecompositionScreen;
-class Form9;
-class Form10;
+class NeighboursScreen;
+class OrderingScreen;
 class Form11;
-class Form12;
-class Form13;
 class memo;
 
 // The composition root: owns the session and the screens, creates each
@@ -45,10 +45,10 @@ public:
     NumberLineScreen &numberLine();
     NumberFamilyScreen &numberFamily();
     DecompositionScreen &decomposition();
-    Form9 &neighbours();
-    Form10 &comparison();
-    Form12 &counting();
-    Form13 &ordering();
+    NeighboursScreen &neighbours();
+    ComparisonScreen &comparison();
+    CountingScreen &counting();
+    OrderingScreen &ordering();
     Form11 &worksheet();
     memo &memory();
 
@@ -72,6 +72,10 @@ private:
     QPointer<NumberLineScreen> numberLine_;
     QPointer<NumberFamilyScreen> numberFamily_;
     QPointer<DecompositionScreen> decomposition_;
+    QPointer<NeighboursScreen> neighbours_;
+    QPointer<ComparisonScreen> comparison_;
+    QPointer<CountingScreen> counting_;
+    QPointer<OrderingScreen> ordering_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the

@@ -3,7 +3,7 @@
 #include "WorksheetRecipes.h"
 #include "core/Session.h"
 #include "core/structure/NumberFamilyRules.h"
-#include "exercises/relation/Form13.h"
+#include "core/relations/OrderingRules.h"
 #include "legacy/Modul1.h"
 #include "legacy/Screens.h"
 #include "numbers/Form2.h"
@@ -25,12 +25,8 @@ QString familyTask() {
 }
 
 QString orderingTask() {
-    MODUL1::NeueOrdnungsAufgabe();
-    Form13 &screen = Screens::get<Form13>();
-    QStringList numbers;
-    for (int k = 1; k <= Form13::columnCount; ++k)
-        numbers << screen.numberLabel(k)->text();
-    return WorksheetRecipes::orderingLines(numbers);
+    const OrderingTask task = OrderingRules::drawTask(MODUL1::session().range());
+    return WorksheetRecipes::orderingLines(OrderingRules::shownTexts(task));
 }
 
 struct TaskType {

@@ -5,9 +5,9 @@
 #include "Players.h"
 
 #include "core/NumberText.h"
-#include "exercises/relation/Form10.h"
-#include "exercises/relation/Form13.h"
 #include "ui/Label.h"
+#include "ui/relations/ComparisonScreen.h"
+#include "ui/relations/OrderingScreen.h"
 
 #include <algorithm>
 
@@ -48,7 +48,7 @@ bool maybeStrayDrop(Child &child, ExerciseScreen *screen, Label *target, const Q
 } // namespace
 
 void playComparison(Child &child, QWidget *screen) {
-    auto *form = static_cast<Form10 *>(screen);
+    auto *form = static_cast<ComparisonScreen *>(screen);
     const Extras extras{{},
                         {QStringLiteral("Bezeichnung1"), QStringLiteral("Bezeichnung2"),
                          QStringLiteral("Bezeichnung3")},
@@ -59,7 +59,7 @@ void playComparison(Child &child, QWidget *screen) {
     // The signs the shown numbers call for.
     QList<Label *> squares;
     QStringList signs;
-    for (int k = 1; k <= Form10::squareCount; ++k) {
+    for (int k = 1; k <= ComparisonScreen::squareCount; ++k) {
         const int left = NumberText::wholeNumber(form->numberLabel(k)->text());
         const int right = NumberText::wholeNumber(form->numberLabel(k + 1)->text());
         squares << form->square(k);
@@ -71,7 +71,7 @@ void playComparison(Child &child, QWidget *screen) {
     if (!meantRight) {
         static const QStringList all = {QStringLiteral("<"), QStringLiteral("="),
                                         QStringLiteral(">")};
-        const int k = child.pick(Form10::squareCount);
+        const int k = child.pick(ComparisonScreen::squareCount);
         QString other;
         do
             other = all.at(child.pick(3));
@@ -82,16 +82,16 @@ void playComparison(Child &child, QWidget *screen) {
 }
 
 void playOrdering(Child &child, QWidget *screen) {
-    auto *form = static_cast<Form13 *>(screen);
+    auto *form = static_cast<OrderingScreen *>(screen);
     QStringList notClickable; // the numbers start a drag when pressed
-    for (int k = 1; k <= Form13::columnCount; ++k)
+    for (int k = 1; k <= OrderingScreen::columnCount; ++k)
         notClickable << form->numberLabel(k)->objectName();
     if (maybeFiddle(child, form, {{}, notClickable, false}) ||
         maybeStrayDrop(child, form, form->answerBox(1 + child.pick(5)), QStringLiteral("7")))
         return;
     QStringList captions;
     QList<Label *> boxes;
-    for (int k = 1; k <= Form13::columnCount; ++k) {
+    for (int k = 1; k <= OrderingScreen::columnCount; ++k) {
         captions << form->numberLabel(k)->text();
         boxes << form->answerBox(k);
     }

@@ -4,8 +4,6 @@
 #include "Players.h"
 
 #include "core/NumberText.h"
-#include "exercises/relation/Form12.h"
-#include "exercises/relation/Form9.h"
 #include "legacy/Modul1.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/Label.h"
@@ -13,6 +11,11 @@
 #include "ui/structure/DecompositionScreen.h"
 #include "ui/structure/NumberFamilyScreen.h"
 #include "ui/structure/NumberLineScreen.h"
+#include "legacy/Modul1.h"
+#include "ui/ExerciseScreen.h"
+#include "ui/Label.h"
+#include "ui/relations/CountingScreen.h"
+#include "ui/relations/NeighboursScreen.h"
 
 #include <QLabel>
 
@@ -72,11 +75,9 @@ void playDecomposition(Child &child, QWidget *screen) {
 }
 
 void playNeighbours(Child &child, QWidget *screen) {
-    auto *form = static_cast<Form9 *>(screen);
-    QLabel *box = MODUL1::Merker == QLatin1String("1")   ? form->box(1)
-                  : MODUL1::Merker == QLatin1String("2") ? form->box(2)
-                                                         : nullptr;
-    answerTyped(child, screen, box, MODUL1::ZahlText,
+    auto *form = static_cast<NeighboursScreen *>(screen);
+    const QString right = form->task() ? NumberText::digits(form->task()->expected) : QString();
+    answerTyped(child, screen, form->answerBox(), right,
                 {{QStringLiteral("Befehl3"), QStringLiteral("Befehl4"), QStringLiteral("Befehl5"),
                   QStringLiteral("Befehl6")},
                  {},
@@ -84,7 +85,7 @@ void playNeighbours(Child &child, QWidget *screen) {
 }
 
 void playCounting(Child &child, QWidget *screen) {
-    auto *form = static_cast<Form12 *>(screen);
+    auto *form = static_cast<CountingScreen *>(screen);
     const Extras extras{{QStringLiteral("Befehl3"), QStringLiteral("Befehl4"),
                          QStringLiteral("Befehl5"), QStringLiteral("Befehl6"),
                          QStringLiteral("Befehl7"), QStringLiteral("Befehl8"),
@@ -94,13 +95,13 @@ void playCounting(Child &child, QWidget *screen) {
                         true};
     if (maybeFiddle(child, form, extras))
         return;
-    QLabel *box = form->antwortBox();
+    QLabel *box = form->answerBox();
     if (!box)
         return;
     // Only the last box of the row brings a verdict when it is right.
-    const bool up = form->schrittLabel()->text().startsWith(QLatin1Char('+'));
+    const bool up = form->stepLabel()->text().startsWith(QLatin1Char('+'));
     const bool last = box == form->box(up ? 5 : 1);
-    const QString right = NumberText::digits(qint64(MODUL1::Zahl));
+    const QString right = NumberText::digits(form->task().expected);
     const bool meantRight = child.answerRight();
     typeAnswer(child, form, box, meantRight ? right : wrongDigits(child, right),
                meantRight ? (last ? Expect::Right : Expect::NoVerdict) : Expect::Wrong);

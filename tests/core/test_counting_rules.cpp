@@ -1,11 +1,9 @@
-// The rules of a counting row: the step text, which steps fit a range and
-// where a row may start.
+// The rules of a counting row: the step text, which steps fit a range,
+// where a row may start and how it is filled box by box.
 #include "core/Random.h"
-#include "exercises/relation/Form12Rules.h"
+#include "core/relations/CountingRules.h"
 
 #include <QTest>
-
-using ZaehlRegeln::Schritt;
 
 class CountingRulesTest : public QObject {
     Q_OBJECT
@@ -19,6 +17,10 @@ private slots:
     void startIsDrawnAgainUntilTheRowFits();
     void everyStartKeepsTheRowInTheRange();
     void aStepThatDoesNotFitDrawsNothing();
+    void rowFilledBoxByBox_data();
+    void rowFilledBoxByBox();
+    void answerComparedAsText_data();
+    void answerComparedAsText();
 };
 
 void CountingRulesTest::readStep_data() {
@@ -36,18 +38,18 @@ void CountingRulesTest::readStep() {
     QFETCH(QString, text);
     QFETCH(bool, up);
     QFETCH(int, width);
-    const Schritt s = ZaehlRegeln::liesSchritt(text);
-    QCOMPARE(s.aufwaerts, up);
-    QCOMPARE(s.weite, width);
-    QCOMPARE(ZaehlRegeln::schrittText(up, width), text); // and back
+    const CountingStep s = CountingRules::readStep(text);
+    QCOMPARE(s.up, up);
+    QCOMPARE(s.width, width);
+    QCOMPARE(CountingRules::stepText(up, width), text); // and back
 }
 
 void CountingRulesTest::randomStepText() {
     Random::script({0.0, 0.35, 0.9999, 0.45});
-    QCOMPARE(ZaehlRegeln::zufallsSchrittText(true), QStringLiteral("+ 1"));
-    QCOMPARE(ZaehlRegeln::zufallsSchrittText(false), QStringLiteral("- 4"));
-    QCOMPARE(ZaehlRegeln::zufallsSchrittText(false), QStringLiteral("- 10"));
-    QCOMPARE(ZaehlRegeln::zufallsSchrittText(true), QStringLiteral("+ 5"));
+    QCOMPARE(CountingRules::randomStepText(true), QStringLiteral("+ 1"));
+    QCOMPARE(CountingRules::randomStepText(false), QStringLiteral("- 4"));
+    QCOMPARE(CountingRules::randomStepText(false), QStringLiteral("- 10"));
+    QCOMPARE(CountingRules::randomStepText(true), QStringLiteral("+ 5"));
 }
 
 void CountingRulesTest::stepFits_data() {
@@ -73,8 +75,8 @@ void CountingRulesTest::stepFits() {
     QFETCH(int, range);
     QFETCH(int, width);
     QFETCH(bool, fits);
-    QCOMPARE(ZaehlRegeln::schrittPasst({true, width}, range), fits);
-    QCOMPARE(ZaehlRegeln::schrittPasst({false, width}, range), fits);
+    QCOMPARE(CountingRules::stepFits({true, width}, range), fits);
+    QCOMPARE(CountingRules::stepFits({false, width}, range), fits);
 }
 
 void CountingRulesTest::startIsDrawnAgainUntilTheRowFits_data() {
@@ -99,7 +101,7 @@ void CountingRulesTest::startIsDrawnAgainUntilTheRowFits() {
     QFETCH(QList<double>, draws);
     QFETCH(int, start);
     Random::script(draws);
-    QCOMPARE(ZaehlRegeln::zieheStart(ZaehlRegeln::liesSchritt(step), range), start);
+    QCOMPARE(CountingRules::drawStart(CountingRules::readStep(step), range), start);
     QCOMPARE(Random::scriptLeft(), 0);
 }
 
@@ -108,11 +110,11 @@ void CountingRulesTest::everyStartKeepsTheRowInTheRange() {
     for (int range : {20, 100, 1000, 10000, 100000, 1000000}) {
         for (int width : {1, 2, 4, 10, 24, 100, 1000}) {
             for (bool up : {true, false}) {
-                const Schritt s{up, width};
-                if (!ZaehlRegeln::schrittPasst(s, range))
+                const CountingStep s{up, width};
+                if (!CountingRules::stepFits(s, range))
                     continue;
                 for (int i = 0; i < 200; ++i) {
-                    const int start = ZaehlRegeln::zieheStart(s, range);
+                    const int start = CountingRules::drawStart(s, range);
                     const int end = up ? start + 4 * width : start - 4 * width;
                     QVERIFY2(start >= 1 && start <= range && end >= 1 && end <= range,
                              qPrintable(QStringLiteral("range %1 step %2 start %3")
@@ -128,10 +130,63 @@ void CountingRulesTest::everyStartKeepsTheRowInTheRange() {
 void CountingRulesTest::aStepThatDoesNotFitDrawsNothing() {
     // Such a step has no start at all; asking for one must come back at once.
     Random::script({0.5});
-    ZaehlRegeln::zieheStart({true, 5}, 20);
-    ZaehlRegeln::zieheStart({false, 10}, 20);
+    CountingRules::drawStart({true, 5}, 20);
+    CountingRules::drawStart({false, 10}, 20);
     QCOMPARE(Random::scriptLeft(), 1);
 }
 
-QTEST_MAIN(CountingRulesTest)
+void CountingRulesTest::rowFilledBoxByBox_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("range");
+    QTest::addColumn<double>("draw");
+    QTest::addColumn<int>("startBox");
+    QTest::addColumn<QList<int>>("boxes");    // the boxes asked, in order
+    QTest::addColumn<QList<int>>("expected"); // the numbers they need
+    QTest::addRow("up by 10 from 31")
+        << "+ 10" << 100 << 0.305 << 1 << QList<int>{2, 3, 4, 5} << QList<int>{41, 51, 61, 71};
+    QTest::addRow("down by 1000 from 10000")
+        << "- 1000" << 10000 << 0.9999 << 5 << QList<int>{4, 3, 2, 1}
+        << QList<int>{9000, 8000, 7000, 6000};
+    QTest::addRow("up by 1 from 1")
+        << "+ 1" << 20 << 0.0 << 1 << QList<int>{2, 3, 4, 5} << QList<int>{2, 3, 4, 5};
+}
+
+void CountingRulesTest::rowFilledBoxByBox() {
+    QFETCH(QString, step);
+    QFETCH(int, range);
+    QFETCH(double, draw);
+    QFETCH(int, startBox);
+    QFETCH(QList<int>, boxes);
+    QFETCH(QList<int>, expected);
+    Random::script({draw});
+    CountingTask task = CountingRules::drawTask(CountingRules::readStep(step), range);
+    QCOMPARE(Random::scriptLeft(), 0);
+    QCOMPARE(CountingRules::startBox(task.step), startBox);
+    for (qsizetype k = 0; k < boxes.size(); ++k) {
+        QCOMPARE(task.box, boxes[k]);
+        QCOMPARE(task.expected, expected[k]);
+        QCOMPARE(CountingRules::moveOn(task), k + 1 < boxes.size());
+    }
+    // The last box completes the row and leaves the task as it was.
+    QCOMPARE(task.box, boxes.last());
+    QCOMPARE(task.expected, expected.last());
+}
+
+void CountingRulesTest::answerComparedAsText_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("right");
+    QTest::addRow("the digits") << "11" << true;
+    QTest::addRow("a leading zero") << "011" << false;
+    QTest::addRow("empty") << "" << false;
+}
+
+void CountingRulesTest::answerComparedAsText() {
+    QFETCH(QString, answer);
+    QFETCH(bool, right);
+    CountingTask task;
+    task.expected = 11;
+    QCOMPARE(CountingRules::isRight(task, answer), right);
+}
+
+QTEST_GUILESS_MAIN(CountingRulesTest)
 #include "test_counting_rules.moc"

@@ -1,10 +1,7 @@
-#include "Form10.h"
+#include "ComparisonScreen.h"
 
-#include "ComparisonRules.h"
 #include "core/NumberText.h"
-#include "core/Session.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
+#include "core/relations/ComparisonRules.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
 
@@ -42,7 +39,7 @@ Label *box(QWidget *parent, int number, const QColor &colour, qreal points, cons
 
 } // namespace
 
-Form10::Form10(Session &session)
+ComparisonScreen::ComparisonScreen(Session &session)
     : ExerciseScreen(QStringLiteral("Form10"), Keys::EnterOnly, session) {
     setFixedSize(tw(screenWidth), tw(screenHeight));
     buildRow();
@@ -57,7 +54,7 @@ Form10::Form10(Session &session)
     hint->setGeometry(twRect(rowLeft, controlsTop + 840, screenWidth - 2 * rowLeft, 360));
 }
 
-void Form10::buildRow() {
+void ComparisonScreen::buildRow() {
     auto *band = new QWidget(this);
     band->setObjectName(QStringLiteral("Figur1"));
     band->setGeometry(
@@ -81,7 +78,7 @@ void Form10::buildRow() {
     }
 }
 
-void Form10::buildSigns() {
+void ComparisonScreen::buildSigns() {
     // ">", "=" and "<" stand side by side, centred under the row.
     const struct {
         int number;
@@ -99,38 +96,23 @@ void Form10::buildSigns() {
     }
 }
 
-void Form10::newTask() {
-    MODUL1::NeueVergleichsAufgabe();
+void ComparisonScreen::newTask() {
+    for (Label *sq : squares_)
+        sq->setText(QString());
+    task_ = ComparisonRules::drawTask(session());
+    for (int k = 0; k < numberCount; ++k)
+        numbers_.at(k)->setText(NumberText::digits(task_.numbers.at(k)));
 }
 
-void Form10::PruefeVergleich() {
+void ComparisonScreen::checkAnswer() {
     QString answer;
     for (Label *sq : squares_)
         answer += sq->text();
-    if (answer == MODUL1::ZahlText) {
-        MODUL1::MeldeRichtig();
-        MODUL1::NeueVergleichsAufgabe();
+    if (ComparisonRules::isRight(task_, answer)) {
+        reportRight();
+        newTask();
     } else {
         // The squares keep their signs so that single ones can be corrected.
-        MODUL1::MeldeFehler();
+        reportWrong();
     }
 }
-
-namespace MODUL1 {
-
-void NeueVergleichsAufgabe() {
-    Form10 &screen = Screens::get<Form10>();
-    for (int k = 1; k <= Form10::squareCount; ++k)
-        screen.square(k)->setText(QString());
-    QList<int> row;
-    for (int k = 1; k <= Form10::numberCount; ++k) {
-        NeueZahl();
-        const int number = int(Zahl);
-        screen.numberLabel(k)->setText(NumberText::digits(number));
-        Zahlenfeld[size_t(k)] = number;
-        row << number;
-    }
-    ZahlText = comparisonSigns(row);
-}
-
-} // namespace MODUL1

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "core/relations/OrderingTask.h"
 #include "ui/ExerciseScreen.h"
-
-class Session;
 
 #include <QList>
 #include <QStringList>
@@ -13,10 +12,10 @@ class Label;
 // mouse into the five boxes of the lower row, smallest at the left, and
 // confirmed with OKAY. The screen takes no keys and is not placed when it
 // first appears.
-class Form13 : public ExerciseScreen {
+class OrderingScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit Form13(Session &session);
+    explicit OrderingScreen(Session &session);
 
     static constexpr int columnCount = 5;
     // The numbers of the upper row and the answer boxes below them, k = 1 .. 5.
@@ -24,18 +23,14 @@ public:
     Label *answerBox(int k) const { return answers_.at(k - 1); }
     QStringList answerCaptions() const;
 
+    const OrderingTask &task() const { return task_; }
+
     void newTask() override;
     // The click handler of OKAY: compares the boxes with the sorted numbers.
     void checkAnswer() override;
 
 private:
+    OrderingTask task_;
     QList<Label *> numbers_;
     QList<Label *> answers_;
 };
-
-namespace MODUL1 {
-// Draws five numbers and shows them in the upper row of Form13 (created if
-// need be, shown or not), empties the answer boxes and leaves the numbers
-// sorted ascending in Zahlenfeld(1 .. 5).
-void NeueOrdnungsAufgabe();
-} // namespace MODUL1

@@ -1,10 +1,7 @@
-#include "Form13.h"
+#include "OrderingScreen.h"
 
-#include "OrderingRules.h"
-#include "core/NumberText.h"
 #include "core/Session.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
+#include "core/relations/OrderingRules.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
 
@@ -39,7 +36,8 @@ Label *box(QWidget *parent, int number, const QRect &geometry) {
 
 } // namespace
 
-Form13::Form13(Session &session) : ExerciseScreen(QStringLiteral("Form13"), Keys::None, session) {
+OrderingScreen::OrderingScreen(Session &session)
+    : ExerciseScreen(QStringLiteral("Form13"), Keys::None, session) {
     setWindowTitle(QString()); // this screen has no caption of its own
     setPlacedOnLoad(false);
     setFixedSize(tw(screenWidth), tw(screenHeight));
@@ -73,42 +71,28 @@ Form13::Form13(Session &session) : ExerciseScreen(QStringLiteral("Form13"), Keys
     hint->setGeometry(twRect(left + 1320, controlsTop, screenWidth - 2 * left - 2640, 600));
 }
 
-QStringList Form13::answerCaptions() const {
+QStringList OrderingScreen::answerCaptions() const {
     QStringList captions;
     for (Label *answer : answers_)
         captions << answer->text();
     return captions;
 }
 
-void Form13::newTask() {
-    MODUL1::NeueOrdnungsAufgabe();
+void OrderingScreen::newTask() {
+    task_ = OrderingRules::drawTask(session().range());
+    const QStringList shown = OrderingRules::shownTexts(task_);
+    for (int k = 0; k < columnCount; ++k) {
+        answers_.at(k)->setText(QString());
+        numbers_.at(k)->setText(shown.at(k));
+    }
 }
 
-void Form13::checkAnswer() {
-    OrderingRow sorted{};
-    for (size_t k = 0; k < sorted.size(); ++k)
-        sorted[k] = MODUL1::Zahlenfeld[k + 1];
-    if (orderingCorrect(answerCaptions(), sorted)) {
-        MODUL1::MeldeRichtig();
-        MODUL1::NeueOrdnungsAufgabe();
+void OrderingScreen::checkAnswer() {
+    if (OrderingRules::isRight(task_, answerCaptions())) {
+        reportRight();
+        newTask();
     } else {
         // The boxes keep their numbers so that single ones can be corrected.
-        MODUL1::MeldeFehler();
+        reportWrong();
     }
 }
-
-namespace MODUL1 {
-
-void NeueOrdnungsAufgabe() {
-    Form13 &screen = Screens::get<Form13>();
-    const OrderingRow drawn = drawOrderingNumbers(session().range());
-    for (int k = 1; k <= Form13::columnCount; ++k) {
-        screen.answerBox(k)->setText(QString());
-        screen.numberLabel(k)->setText(NumberText::digits(drawn[size_t(k - 1)]));
-    }
-    const OrderingRow sorted = sortedAscending(drawn);
-    for (size_t k = 0; k < sorted.size(); ++k)
-        Zahlenfeld[k + 1] = sorted[k];
-}
-
-} // namespace MODUL1

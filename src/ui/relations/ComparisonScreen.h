@@ -1,8 +1,7 @@
 #pragma once
 
+#include "core/relations/ComparisonTask.h"
 #include "ui/ExerciseScreen.h"
-
-class Session;
 
 #include <QList>
 
@@ -11,33 +10,27 @@ class Label;
 // The comparison exercise: five numbers in a row with a square between each
 // two neighbours; the child drags the signs ">", "=" and "<" into the
 // squares and confirms with OKAY or Enter.
-class Form10 : public ExerciseScreen {
+class ComparisonScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    explicit Form10(Session &session);
+    explicit ComparisonScreen(Session &session);
 
     // The five numbers (k = 1 .. 5) and the four answer squares (k = 1 .. 4), left to right.
     Label *numberLabel(int k) const { return numbers_.at(k - 1); }
     Label *square(int k) const { return squares_.at(k - 1); }
-    static constexpr int numberCount = 5;
-    static constexpr int squareCount = 4;
+    static constexpr int numberCount = ComparisonTask::numberCount;
+    static constexpr int squareCount = numberCount - 1;
+
+    const ComparisonTask &task() const { return task_; }
 
     void newTask() override;
-    void checkAnswer() override { PruefeVergleich(); }
-
-    // Compares the four squares with the expected signs.
-    void PruefeVergleich();
+    void checkAnswer() override;
 
 private:
     void buildRow();
     void buildSigns();
 
+    ComparisonTask task_;
     QList<Label *> numbers_;
     QList<Label *> squares_;
 };
-
-namespace MODUL1 {
-// Empties the squares, draws and shows five numbers and leaves the expected
-// signs in ZahlText and the numbers in Zahlenfeld(1 .. 5).
-void NeueVergleichsAufgabe();
-} // namespace MODUL1
