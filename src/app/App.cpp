@@ -10,11 +10,11 @@
 #include "exercises/relation/Form13.h"
 #include "exercises/relation/Form9.h"
 #include "legacy/Screens.h"
-#include "numbers/Form2.h"
-#include "numbers/Form3.h"
 #include "reward/memo.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
+#include "ui/numbers/DigitsScreen.h"
+#include "ui/numbers/WordsScreen.h"
 #include "worksheets/Form11.h"
 
 #include <QApplication>
@@ -63,6 +63,8 @@ App::App() : menu_(new MenuScreen(session_)) {
 
 App::~App() {
     MODUL1::useSession(nullptr);
+    delete digits_;
+    delete words_;
     delete info_;
     delete menu_;
 }
@@ -84,11 +86,15 @@ InfoScreen &App::info() {
     return *info_;
 }
 
-Form3 &App::digits() {
-    return backToMenu(Screens::get<Form3>());
+DigitsScreen &App::digits() {
+    if (!digits_)
+        digits_ = new DigitsScreen(session_);
+    return backToMenu(*digits_);
 }
-Form2 &App::words() {
-    return backToMenu(Screens::get<Form2>());
+WordsScreen &App::words() {
+    if (!words_)
+        words_ = new WordsScreen(session_);
+    return backToMenu(*words_);
 }
 Form4 &App::quantities() {
     return backToMenu(Screens::get<Form4>());

@@ -10,8 +10,8 @@
 class InfoScreen;
 class MenuScreen;
 class Screen;
-class Form2;
-class Form3;
+class DigitsScreen;
+class WordsScreen;
 class Form4;
 class Form5;
 class Form6;
@@ -38,8 +38,8 @@ public:
     MenuScreen &menu();
     InfoScreen &info();
 
-    Form3 &digits();
-    Form2 &words();
+    DigitsScreen &digits();
+    WordsScreen &words();
     Form4 &quantities();
     Form5 &pictures();
     Form6 &numberLine();
@@ -67,6 +67,8 @@ private:
     Session session_;
     QPointer<MenuScreen> menu_;
     QPointer<InfoScreen> info_;
+    QPointer<DigitsScreen> digits_;
+    QPointer<WordsScreen> words_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the

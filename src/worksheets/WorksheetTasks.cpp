@@ -2,11 +2,11 @@
 
 #include "WorksheetRecipes.h"
 #include "core/Session.h"
+#include "core/numbers/WordsRules.h"
 #include "exercises/quantity/Form7.h"
 #include "exercises/relation/Form13.h"
 #include "legacy/Modul1.h"
 #include "legacy/Screens.h"
-#include "numbers/Form2.h"
 #include "ui/Label.h"
 
 namespace WorksheetTasks {
@@ -14,8 +14,7 @@ namespace WorksheetTasks {
 namespace {
 
 QString wordsTask() {
-    MODUL1::NeueWoerterAufgabe();
-    return WorksheetRecipes::wordsLine(Screens::get<Form2>().wordLabel()->text());
+    return WorksheetRecipes::wordsLine(WordsRules::draw(MODUL1::session()).word);
 }
 
 QString familyTask() {

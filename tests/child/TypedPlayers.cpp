@@ -10,6 +10,7 @@
 #include "legacy/Modul1.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/Label.h"
+#include "ui/numbers/WordsScreen.h"
 
 #include <QLabel>
 
@@ -35,7 +36,8 @@ void answerTyped(Child &child, QWidget *screen, QLabel *field, const QString &ri
 } // namespace
 
 void playWords(Child &child, QWidget *screen) {
-    answerTyped(child, screen, labelOf(screen, "Bezeichnung2"), MODUL1::ZahlText);
+    answerTyped(child, screen, labelOf(screen, "Bezeichnung2"),
+                static_cast<WordsScreen *>(screen)->task().expected);
 }
 
 void playPictures(Child &child, QWidget *screen) {
