@@ -16,6 +16,7 @@
 #include "ui/MenuScreen.h"
 #include "ui/Screen.h"
 #include "ui/quantities/QuantitiesScreen.h"
+#include "ui/numbers/WordsScreen.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -94,9 +95,10 @@ void ScriptedChildTest::verdictOtherThanMeantIsReported() {
         });
     });
     child.addPlayer(QStringLiteral("Form2"), [](Child &c, QWidget *screen) {
-        ExerciseSteps::typeAnswer(c, static_cast<ExerciseScreen *>(screen),
+        auto *words = static_cast<WordsScreen *>(screen);
+        ExerciseSteps::typeAnswer(c, words,
                                   screen->findChild<QLabel *>(QStringLiteral("Bezeichnung2")),
-                                  MODUL1::ZahlText + QStringLiteral("0"), Expect::Right);
+                                  words->task().expected + QStringLiteral("0"), Expect::Right);
     });
     program.start();
     child.run(6);

@@ -2,8 +2,6 @@
 
 #include "EndRequests.h"
 #include "legacy/Screens.h"
-#include "numbers/Form2.h"
-#include "numbers/Form3.h"
 #include "reward/memo.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
@@ -16,6 +14,8 @@
 #include "ui/relations/CountingScreen.h"
 #include "ui/relations/NeighboursScreen.h"
 #include "ui/relations/OrderingScreen.h"
+#include "ui/numbers/DigitsScreen.h"
+#include "ui/numbers/WordsScreen.h"
 #include "worksheets/Form11.h"
 
 #include <QApplication>
@@ -66,6 +66,8 @@ App::~App() {
     MODUL1::useSession(nullptr);
     delete quantities_;
     delete pictures_;
+    delete digits_;
+    delete words_;
     delete info_;
     delete numberLine_;
     delete numberFamily_;
@@ -94,11 +96,15 @@ InfoScreen &App::info() {
     return *info_;
 }
 
-Form3 &App::digits() {
-    return backToMenu(Screens::get<Form3>());
+DigitsScreen &App::digits() {
+    if (!digits_)
+        digits_ = new DigitsScreen(session_);
+    return backToMenu(*digits_);
 }
-Form2 &App::words() {
-    return backToMenu(Screens::get<Form2>());
+WordsScreen &App::words() {
+    if (!words_)
+        words_ = new WordsScreen(session_);
+    return backToMenu(*words_);
 }
 QuantitiesScreen &App::quantities() {
     if (!quantities_)

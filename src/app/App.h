@@ -14,13 +14,13 @@ class MenuScreen;
 class PicturesScreen;
 class QuantitiesScreen;
 class Screen;
-class Form2;
-class Form3;
 class NumberLineScreen;
 class NumberFamilyScreen;
 class DecompositionScreen;
 class NeighboursScreen;
 class OrderingScreen;
+class DigitsScreen;
+class WordsScreen;
 class Form11;
 class memo;
 
@@ -38,8 +38,6 @@ public:
     MenuScreen &menu();
     InfoScreen &info();
 
-    Form3 &digits();
-    Form2 &words();
     QuantitiesScreen &quantities();
     PicturesScreen &pictures();
     NumberLineScreen &numberLine();
@@ -49,6 +47,8 @@ public:
     ComparisonScreen &comparison();
     CountingScreen &counting();
     OrderingScreen &ordering();
+    DigitsScreen &digits();
+    WordsScreen &words();
     Form11 &worksheet();
     memo &memory();
 
@@ -76,6 +76,8 @@ private:
     QPointer<ComparisonScreen> comparison_;
     QPointer<CountingScreen> counting_;
     QPointer<OrderingScreen> ordering_;
+    QPointer<DigitsScreen> digits_;
+    QPointer<WordsScreen> words_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the

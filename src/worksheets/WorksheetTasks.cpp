@@ -4,9 +4,9 @@
 #include "core/Session.h"
 #include "core/structure/NumberFamilyRules.h"
 #include "core/relations/OrderingRules.h"
+#include "core/numbers/WordsRules.h"
 #include "legacy/Modul1.h"
 #include "legacy/Screens.h"
-#include "numbers/Form2.h"
 #include "ui/Label.h"
 
 namespace WorksheetTasks {
@@ -14,8 +14,7 @@ namespace WorksheetTasks {
 namespace {
 
 QString wordsTask() {
-    MODUL1::NeueWoerterAufgabe();
-    return WorksheetRecipes::wordsLine(Screens::get<Form2>().wordLabel()->text());
+    return WorksheetRecipes::wordsLine(WordsRules::draw(MODUL1::session()).word);
 }
 
 QString familyTask() {

@@ -7,6 +7,7 @@
 #include "core/NumberText.h"
 #include "legacy/Modul1.h"
 #include "ui/ExerciseScreen.h"
+#include "ui/numbers/DigitsScreen.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -48,11 +49,11 @@ void spoil(Child &child, Setting &setting, int index) {
 } // namespace
 
 void playDigits(Child &child, QWidget *screen) {
-    auto *form = static_cast<ExerciseScreen *>(screen);
+    auto *form = static_cast<DigitsScreen *>(screen);
     if (maybeFiddle(child, form, {}))
         return;
-    // The task label shows the number; HBildlauf1 holds its units.
-    const QString shown = screen->findChild<QLabel *>(QStringLiteral("Bezeichnung1"))->text();
+    // The number to build; HBildlauf1 holds its units.
+    const QString shown = form->task().expected;
     if (shown.isEmpty() || shown.size() > 6)
         return;
     Setting setting;

@@ -16,6 +16,7 @@
 #include "ui/Label.h"
 #include "ui/relations/CountingScreen.h"
 #include "ui/relations/NeighboursScreen.h"
+#include "ui/numbers/WordsScreen.h"
 
 #include <QLabel>
 
@@ -41,7 +42,8 @@ void answerTyped(Child &child, QWidget *screen, QLabel *field, const QString &ri
 } // namespace
 
 void playWords(Child &child, QWidget *screen) {
-    answerTyped(child, screen, labelOf(screen, "Bezeichnung2"), MODUL1::ZahlText);
+    answerTyped(child, screen, labelOf(screen, "Bezeichnung2"),
+                static_cast<WordsScreen *>(screen)->task().expected);
 }
 
 void playPictures(Child &child, QWidget *screen) {

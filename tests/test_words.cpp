@@ -4,12 +4,9 @@
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "core/Random.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
-#include "numbers/Form2.h"
-#include "numbers/NumberWords.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
+#include "ui/numbers/WordsScreen.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -25,12 +22,12 @@ void typeDigits(QWidget *target, const QString &digits) {
 }
 
 QString caption(const char *name) {
-    return control<QLabel>(&Screens::get<Form2>(), QString::fromLatin1(name))->text();
+    return control<QLabel>(&testApp().words(), QString::fromLatin1(name))->text();
 }
 
 } // namespace
 
-class WordsExerciseTest : public QObject {
+class WordsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
@@ -40,18 +37,17 @@ private slots:
     void wrongAnswers();
     void typingEditsTheAnswerField();
     void clickOnAnswerFieldGivesANewWord();
-    void taskWhileTheScreenWasNeverShown();
     void largestRangeHasAWordForItsTopNumber();
 };
 
-void WordsExerciseTest::screenAsOpenedFromTheMenu() {
+void WordsTest::screenAsOpenedFromTheMenu() {
     TestProgram program;
     program.writeSettings(range1000);
     MenuScreen &menu = program.start();
     Random::script({fractionFor(345, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
 
-    Form2 &screen = Screens::get<Form2>();
+    WordsScreen &screen = testApp().words();
     QVERIFY(screen.isVisible());
     QVERIFY(!menu.isVisible());
     QCOMPARE(screen.windowTitle(), QStringLiteral("ZUB-Zahlen bis 1000"));
@@ -61,8 +57,7 @@ void WordsExerciseTest::screenAsOpenedFromTheMenu() {
     QCOMPARE(caption("Bezeichnung3"), QStringLiteral("Eingabe mit [Enter]"));
     QCOMPARE(control<QPushButton>(&screen, "Befehl1")->text(), QStringLiteral("ENDE"));
     QCOMPARE(control<QPushButton>(&screen, "Befehl2")->text(), QStringLiteral("OKAY"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("345"));
-    QCOMPARE(MODUL1::Merker, QStringLiteral("0000345"));
+    QCOMPARE(testApp().words().task().expected, QStringLiteral("345"));
 
     // ENDE leaves the task; the next opening draws a new one.
     QTest::mouseClick(control<QPushButton>(&screen, "Befehl1"), Qt::LeftButton);
@@ -71,16 +66,16 @@ void WordsExerciseTest::screenAsOpenedFromTheMenu() {
     Random::script({fractionFor(16, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("sechszehn"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("16"));
+    QCOMPARE(testApp().words().task().expected, QStringLiteral("16"));
 }
 
-void WordsExerciseTest::roundTrip() {
+void WordsTest::roundTrip() {
     TestProgram program;
     program.writeSettings(range1000);
     MenuScreen &menu = program.start();
     Random::script({fractionFor(345, 1000), fractionFor(16, 1000), fractionFor(999, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
-    Form2 &screen = Screens::get<Form2>();
+    WordsScreen &screen = testApp().words();
     QPushButton *okay = control<QPushButton>(&screen, "Befehl2");
 
     ModalBoxes boxes({"OK", "OK"});
@@ -103,7 +98,7 @@ void WordsExerciseTest::roundTrip() {
     // The next task is in place when the handler ends, the field is empty.
     QCOMPARE(caption("Bezeichnung2"), QString());
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("sechszehn"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("16"));
+    QCOMPARE(testApp().words().task().expected, QStringLiteral("16"));
     QCOMPARE(testApp().session().count(), 1);
 
     // The same through the OKAY button.
@@ -114,7 +109,7 @@ void WordsExerciseTest::roundTrip() {
     QCOMPARE(boxes.unexpected, 0);
 }
 
-void WordsExerciseTest::wrongAnswers_data() {
+void WordsTest::wrongAnswers_data() {
     QTest::addColumn<QString>("typed");
     QTest::addRow("leading zero") << "0345";
     QTest::addRow("empty field") << "";
@@ -122,14 +117,14 @@ void WordsExerciseTest::wrongAnswers_data() {
     QTest::addRow("one digit short") << "34";
 }
 
-void WordsExerciseTest::wrongAnswers() {
+void WordsTest::wrongAnswers() {
     QFETCH(QString, typed);
     TestProgram program;
     program.writeSettings(range1000);
     MenuScreen &menu = program.start();
     Random::script({fractionFor(345, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
-    QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
+    QPushButton *okay = control<QPushButton>(&testApp().words(), "Befehl2");
 
     ModalBoxes boxes({"OK"});
     QString fieldDuringBox;
@@ -146,17 +141,17 @@ void WordsExerciseTest::wrongAnswers() {
     // Emptied after the box; the same word stays and nothing is counted.
     QCOMPARE(caption("Bezeichnung2"), QString());
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("dreihundertfünfundvierzig"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("345"));
+    QCOMPARE(testApp().words().task().expected, QStringLiteral("345"));
     QCOMPARE(testApp().session().count(), 0);
     QCOMPARE(Random::scriptLeft(), 0);
 }
 
-void WordsExerciseTest::typingEditsTheAnswerField() {
+void WordsTest::typingEditsTheAnswerField() {
     TestProgram program;
     program.writeSettings(range1000);
     MenuScreen &menu = program.start();
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
-    QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
+    QPushButton *okay = control<QPushButton>(&testApp().words(), "Befehl2");
 
     ModalBoxes boxes;
     QTest::keyClick(okay, Qt::Key_Backspace);
@@ -173,51 +168,36 @@ void WordsExerciseTest::typingEditsTheAnswerField() {
     QVERIFY(boxes.seen.isEmpty());
 }
 
-void WordsExerciseTest::clickOnAnswerFieldGivesANewWord() {
+void WordsTest::clickOnAnswerFieldGivesANewWord() {
     TestProgram program;
     program.writeSettings(range1000);
     MenuScreen &menu = program.start();
     Random::script({fractionFor(345, 1000), fractionFor(21, 1000)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
-    Form2 &screen = Screens::get<Form2>();
+    WordsScreen &screen = testApp().words();
     typeDigits(control<QPushButton>(&screen, "Befehl2"), QStringLiteral("12"));
 
     QTest::mouseClick(control<Label>(&screen, "Bezeichnung2"), Qt::LeftButton);
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("einundzwanzig"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("21"));
+    QCOMPARE(testApp().words().task().expected, QStringLiteral("21"));
     QCOMPARE(caption("Bezeichnung2"), QStringLiteral("12"));
 }
 
-void WordsExerciseTest::taskWhileTheScreenWasNeverShown() {
-    TestProgram program;
-    MODUL1::session().setRange(100000);
-    Random::script({fractionFor(16016, 100000)});
-    MODUL1::NeueWoerterAufgabe();
-
-    Form2 &screen = Screens::get<Form2>();
-    QVERIFY(!screen.isVisible());
-    QVERIFY(!screen.isLoaded());
-    QCOMPARE(MODUL1::ZahlWort, QStringLiteral("sechszehntausendsechszehn"));
-    QCOMPARE(caption("Bezeichnung1"), MODUL1::ZahlWort);
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("16016"));
-    QCOMPARE(MODUL1::Merker, QStringLiteral("0016016"));
-}
-
-void WordsExerciseTest::largestRangeHasAWordForItsTopNumber() {
+void WordsTest::largestRangeHasAWordForItsTopNumber() {
     TestProgram program;
     program.writeSettings(" 6 \r\n");
     MenuScreen &menu = program.start();
     Random::script({0.9999999});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("eine Million"));
-    QCOMPARE(MODUL1::ZahlText, QStringLiteral("1000000"));
+    QCOMPARE(testApp().words().task().expected, QStringLiteral("1000000"));
 
     ModalBoxes boxes({"OK"});
-    QPushButton *okay = control<QPushButton>(&Screens::get<Form2>(), "Befehl2");
+    QPushButton *okay = control<QPushButton>(&testApp().words(), "Befehl2");
     typeDigits(okay, QStringLiteral("1000000"));
     QTest::keyClick(okay, Qt::Key_Enter);
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe 1/20"});
 }
 
-QTEST_MAIN(WordsExerciseTest)
-#include "test_words_exercise.moc"
+QTEST_MAIN(WordsTest)
+#include "test_words.moc"

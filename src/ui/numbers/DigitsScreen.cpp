@@ -1,10 +1,6 @@
-#include "Form3.h"
+#include "DigitsScreen.h"
 
-#include "DigitsTask.h"
-#include "NumberWords.h"
-#include "core/Session.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
+#include "core/numbers/DigitsRules.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
 
@@ -23,13 +19,14 @@ const char *const placeNames[] = {"Hunderttausender", "Zehntausender", "Tausende
 
 } // namespace
 
-Form3::Form3(Session &session) : ExerciseScreen(QStringLiteral("Form3"), Keys::EnterOnly, session) {
+DigitsScreen::DigitsScreen(Session &session)
+    : ExerciseScreen(QStringLiteral("Form3"), Keys::EnterOnly, session) {
     setFixedSize(tw(screenWidth), tw(4200));
 
-    word_ = new Label(QStringLiteral("Bezeichnung2"), this);
-    word_->setGeometry(twRect(120, 240, screenWidth - 240, 600));
-    word_->setAlignment(Qt::AlignCenter);
-    word_->setPointSize(13, true);
+    wordLabel_ = new Label(QStringLiteral("Bezeichnung2"), this);
+    wordLabel_->setGeometry(twRect(120, 240, screenWidth - 240, 600));
+    wordLabel_->setAlignment(Qt::AlignCenter);
+    wordLabel_->setPointSize(13, true);
 
     for (int column = 0; column < 6; ++column) {
         const int number = 6 - column; // HBildlauf6 .. HBildlauf1
@@ -51,10 +48,10 @@ Form3::Form3(Session &session) : ExerciseScreen(QStringLiteral("Form3"), Keys::E
     }
 
     endButton()->setGeometry(twRect(480, 2520, 1455, 615));
-    task_ = new Label(QStringLiteral("Bezeichnung1"), this);
-    task_->setGeometry(twRect(2160, 2400, screenWidth - 2 * 2160, 855));
-    task_->setAlignment(Qt::AlignCenter);
-    task_->setPointSize(24, true);
+    taskLabel_ = new Label(QStringLiteral("Bezeichnung1"), this);
+    taskLabel_->setGeometry(twRect(2160, 2400, screenWidth - 2 * 2160, 855));
+    taskLabel_->setAlignment(Qt::AlignCenter);
+    taskLabel_->setPointSize(24, true);
     okayButton()->setGeometry(twRect(screenWidth - 480 - 1455, 2520, 1455, 615));
 
     auto *hint =
@@ -62,38 +59,32 @@ Form3::Form3(Session &session) : ExerciseScreen(QStringLiteral("Form3"), Keys::E
     hint->setGeometry(twRect(2160, 3480, screenWidth - 2 * 2160, 360));
     hint->setAlignment(Qt::AlignCenter);
 
-    setNewTaskLabel(task_);
+    setNewTaskLabel(taskLabel_);
 }
 
-void Form3::sliderChanged(int number) {
-    // HBildlauf1 writes the units, place 7; HBildlauf6 the hundred-thousands, place 2.
-    MODUL1::Merker = withPlaceDigit(MODUL1::Merker, 8 - number, slider(number)->value());
-    ZeigeZahlWort();
+void DigitsScreen::sliderChanged(int number) {
+    DigitsRules::setSlider(task_, number, slider(number)->value());
+    wordLabel_->setText(DigitsRules::word(task_));
 }
 
-void Form3::ZeigeZahlWort() {
-    MODUL1::BildeZahlWort();
-    word_->setText(MODUL1::ZahlWort);
-}
-
-void Form3::PruefeZiffern() {
+void DigitsScreen::checkAnswer() {
     std::array<int, 6> values{};
     for (int column = 0; column < 6; ++column)
         values[column] = slider(6 - column)->value();
-    if (!slidersSpell(MODUL1::ZahlText, sliderDigits(values))) {
-        MODUL1::MeldeFehler();
+    if (!DigitsRules::isRight(task_, DigitsRules::sliderDigits(values))) {
+        reportWrong();
         return;
     }
-    MODUL1::MeldeRichtig();
-    MODUL1::NeueZiffernAufgabe();
+    reportRight();
+    newTask();
 }
 
-void MODUL1::NeueZiffernAufgabe() {
-    Form3 &screen = Screens::get<Form3>();
-    drawSliderNumber();
-    Merker = QStringLiteral("0000000");
-    screen.taskLabel()->setText(ZahlText);
-    screen.wordLabel()->setText(QString());
+void DigitsScreen::newTask() {
+    // Fresh places before the sliders go back: each slider that moves on its
+    // way to 0 shows the word of the places so far.
+    task_ = DigitsRules::draw(session());
+    taskLabel_->setText(task_.expected);
+    wordLabel_->setText(QString());
     for (int number = 1; number <= 6; ++number)
-        screen.slider(number)->setValue(0);
+        slider(number)->setValue(0);
 }
