@@ -12,10 +12,10 @@
 #include "legacy/Screens.h"
 #include "numbers/Form2.h"
 #include "numbers/Form3.h"
-#include "reward/memo.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
-#include "worksheets/Form11.h"
+#include "ui/memory/MemoryScreen.h"
+#include "ui/worksheets/WorksheetDialog.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -63,6 +63,8 @@ App::App() : menu_(new MenuScreen(session_)) {
 
 App::~App() {
     MODUL1::useSession(nullptr);
+    delete memory_;
+    delete worksheet_;
     delete info_;
     delete menu_;
 }
@@ -117,11 +119,15 @@ Form12 &App::counting() {
 Form13 &App::ordering() {
     return backToMenu(Screens::get<Form13>());
 }
-Form11 &App::worksheet() {
-    return backToMenu(Screens::get<Form11>());
+WorksheetDialog &App::worksheet() {
+    if (!worksheet_)
+        worksheet_ = new WorksheetDialog;
+    return backToMenu(*worksheet_);
 }
-memo &App::memory() {
-    return backToMenu(Screens::get<memo>());
+MemoryScreen &App::memory() {
+    if (!memory_)
+        memory_ = new MemoryScreen;
+    return backToMenu(*memory_);
 }
 
 MenuScreen &App::menu() {

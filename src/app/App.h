@@ -8,6 +8,7 @@
 #include <functional>
 
 class InfoScreen;
+class MemoryScreen;
 class MenuScreen;
 class Screen;
 class Form2;
@@ -19,10 +20,9 @@ class Form7;
 class Form8;
 class Form9;
 class Form10;
-class Form11;
 class Form12;
 class Form13;
-class memo;
+class WorksheetDialog;
 
 // The composition root: owns the session and the screens, creates each
 // screen on first use and hands it what it needs, and sends every screen's
@@ -49,8 +49,8 @@ public:
     Form10 &comparison();
     Form12 &counting();
     Form13 &ordering();
-    Form11 &worksheet();
-    memo &memory();
+    WorksheetDialog &worksheet();
+    MemoryScreen &memory();
 
     // Shows the menu (its load handler reads the settings file).
     void start();
@@ -67,6 +67,8 @@ private:
     Session session_;
     QPointer<MenuScreen> menu_;
     QPointer<InfoScreen> info_;
+    QPointer<WorksheetDialog> worksheet_;
+    QPointer<MemoryScreen> memory_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the

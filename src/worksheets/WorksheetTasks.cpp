@@ -1,7 +1,7 @@
 #include "WorksheetTasks.h"
 
-#include "WorksheetRecipes.h"
 #include "core/Session.h"
+#include "core/worksheets/WorksheetRecipes.h"
 #include "exercises/quantity/Form7.h"
 #include "exercises/relation/Form13.h"
 #include "legacy/Modul1.h"
