@@ -3,10 +3,9 @@
 // processing a teacher's screen would see. Appending must stay cheap however
 // long the sheet grows, so ten times the presses should take about ten times
 // as long.
+#include "app/App.h"
 #include "core/Random.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
-#include "worksheets/Form11.h"
+#include "ui/worksheets/WorksheetDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,17 +18,17 @@
 
 namespace {
 
-double pressesMs(Form11 &dialog, int presses) {
+double pressesMs(WorksheetDialog &dialog, int presses) {
     dialog.findChild<QPushButton *>(QStringLiteral("Befehl4"))->click(); // Löschen
     QApplication::processEvents();
     QComboBox *types = dialog.typeList();
-    QPushButton *uebung = dialog.findChild<QPushButton *>(QStringLiteral("Befehl3"));
+    QPushButton *addTask = dialog.findChild<QPushButton *>(QStringLiteral("Befehl3"));
     Random::seed(7);
     QElapsedTimer timer;
     timer.start();
     for (int press = 0; press < presses; ++press) {
         types->setCurrentIndex(press % types->count());
-        uebung->click();
+        addTask->click();
         QApplication::processEvents();
     }
     const double ms = double(timer.nsecsElapsed()) / 1e6;
@@ -44,8 +43,9 @@ int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    MODUL1::session().setRange(1000);
-    Form11 &dialog = Screens::get<Form11>();
+    App program;
+    program.session().setRange(1000);
+    WorksheetDialog &dialog = program.worksheet();
     dialog.display();
     QApplication::processEvents();
     pressesMs(dialog, 100); // warm up

@@ -8,11 +8,9 @@
 #include "worksheet_pdf.h"
 
 #include "core/Random.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/MenuScreen.h"
-#include "worksheets/Form11.h"
-#include "worksheets/WorksheetPrinting.h"
+#include "ui/worksheets/WorksheetDialog.h"
+#include "ui/worksheets/WorksheetPrinting.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,7 +24,7 @@
 
 namespace {
 
-void press(Form11 &dialog, const char *button) {
+void press(WorksheetDialog &dialog, const char *button) {
     QTest::mouseClick(control<QPushButton>(&dialog, QString::fromLatin1(button)), Qt::LeftButton);
 }
 
@@ -81,7 +79,7 @@ void WorksheetCupsTest::longSheetOnTheDefaultPrinter() {
         ModalBoxes password({QStringLiteral("=1000")});
         QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
     }
-    Form11 &dialog = Screens::get<Form11>();
+    WorksheetDialog &dialog = testApp().worksheet();
     QVERIFY(dialog.isVisible());
     QPlainTextEdit *field = control<QPlainTextEdit>(&dialog, "Text1");
     field->setPlainText(QStringLiteral("Arbeitsblatt ") + QStringLiteral("Zahlen ").repeated(30));

@@ -6,12 +6,10 @@
 #include "Program.h"
 
 #include "core/Random.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
-#include "worksheets/Form11.h"
-#include "worksheets/WorksheetTasks.h"
+#include "ui/worksheets/WorksheetDialog.h"
+#include "core/worksheets/WorksheetTasks.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -25,25 +23,25 @@
 namespace {
 
 // Opens the dialog the way a teacher does: "Druck", then the range as the password.
-Form11 &openWorksheets(MenuScreen &menu, int range) {
+WorksheetDialog &openWorksheets(MenuScreen &menu, int range) {
     ModalBoxes boxes({QStringLiteral("=%1").arg(range)});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
     if (boxes.seen.size() != 1 || boxes.unexpected != 0)
         qFatal("the password prompt was not answered");
-    return Screens::get<Form11>();
+    return testApp().worksheet();
 }
 
-void press(Form11 &dialog, const char *button) {
+void press(WorksheetDialog &dialog, const char *button) {
     QTest::mouseClick(control<QPushButton>(&dialog, QString::fromLatin1(button)), Qt::LeftButton);
 }
 
-void choose(Form11 &dialog, const QString &type) {
+void choose(WorksheetDialog &dialog, const QString &type) {
     QComboBox *list = control<QComboBox>(&dialog, "Kombi1");
     list->setCurrentIndex(list->findText(type));
     QCOMPARE(list->currentText(), type);
 }
 
-QString fieldText(Form11 &dialog) {
+QString fieldText(WorksheetDialog &dialog) {
     return control<QPlainTextEdit>(&dialog, "Text1")->toPlainText();
 }
 
@@ -60,7 +58,7 @@ private slots:
     void wrongPasswordKeepsTheMenu();
     void controlsAndList();
     void eachVisitStartsWithWords();
-    void closeBoxIsAbbruch();
+    void closeBoxIsCancel();
     void activationFromAnotherWindowSelectsWords();
     void ownBoxesKeepTheChosenType();
     void everyTypeAppendsItsTaskText_data();
@@ -69,17 +67,17 @@ private slots:
     void appendsAfterHandTypedText();
     void borrowedTasksLeaveTheExercisesHidden();
     void emptySelectionIsTold();
-    void loeschenEmptiesAtOnce();
-    void kopierenCopiesAndBeeps();
-    void kopierenBeepsAlsoWhenEmpty();
-    void druckenAnsweredNoPrintsNothing();
+    void clearEmptiesAtOnce();
+    void copyCopiesAndBeeps();
+    void copyBeepsAlsoWhenEmpty();
+    void printAnsweredNoPrintsNothing();
 };
 
 void WorksheetDialogTest::opensFromTheMenu() {
     TestProgram program;
     program.writeSettings(" 2 \r\n");
     MenuScreen &menu = program.start();
-    Form11 &dialog = openWorksheets(menu, 100);
+    WorksheetDialog &dialog = openWorksheets(menu, 100);
     QVERIFY(dialog.isVisible());
     QVERIFY(!menu.isVisible());
     QCOMPARE(dialog.objectName(), QStringLiteral("Form11"));
@@ -97,13 +95,13 @@ void WorksheetDialogTest::wrongPasswordKeepsTheMenu() {
     ModalBoxes boxes({QStringLiteral("=20")});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
     QVERIFY(menu.isVisible());
-    QVERIFY(!Screens::get<Form11>().isVisible());
+    QVERIFY(!testApp().worksheet().isVisible());
 }
 
 void WorksheetDialogTest::controlsAndList() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 20);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
     const QList<QPair<const char *, QString>> buttons = {
         {"Befehl1", "Abbruch"},
         {"Befehl5", "Drucken"},
@@ -138,7 +136,7 @@ void WorksheetDialogTest::eachVisitStartsWithWords() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
     MenuScreen &menu = program.start();
-    Form11 &dialog = openWorksheets(menu, 20);
+    WorksheetDialog &dialog = openWorksheets(menu, 20);
     choose(dialog, QStringLiteral("Ziffern"));
     press(dialog, "Befehl3");
     const QString sheet = fieldText(dialog);
@@ -152,11 +150,11 @@ void WorksheetDialogTest::eachVisitStartsWithWords() {
     QCOMPARE(fieldText(dialog), sheet); // the sheet stays from visit to visit
 }
 
-void WorksheetDialogTest::closeBoxIsAbbruch() {
+void WorksheetDialogTest::closeBoxIsCancel() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
     MenuScreen &menu = program.start();
-    Form11 &dialog = openWorksheets(menu, 20);
+    WorksheetDialog &dialog = openWorksheets(menu, 20);
     control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Klasse 2b"));
     choose(dialog, QStringLiteral("Mengen"));
     dialog.close();
@@ -172,7 +170,7 @@ void WorksheetDialogTest::activationFromAnotherWindowSelectsWords() {
     MenuScreen &menu = program.start();
     InfoScreen &info = testApp().info();
     info.display(); // stays beside the menu
-    Form11 &dialog = openWorksheets(menu, 20);
+    WorksheetDialog &dialog = openWorksheets(menu, 20);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     choose(dialog, QStringLiteral("Strahl"));
 
@@ -188,7 +186,7 @@ void WorksheetDialogTest::ownBoxesKeepTheChosenType() {
     // A message box of the dialog itself is no new visit: the choice stays.
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 20);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     choose(dialog, QStringLiteral("Zerlegen"));
     {
@@ -214,12 +212,12 @@ void WorksheetDialogTest::everyTypeAppendsItsTaskText() {
     QFETCH(int, range);
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 20);
-    MODUL1::session().setRange(range);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
+    testApp().session().setRange(range);
     const QString before = QStringLiteral("Arbeitsblatt\r\n");
     control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("Arbeitsblatt\n"));
     Random::seed(4711);
-    const QString expected = WorksheetTasks::taskText(type);
+    const QString expected = WorksheetTasks::taskText(type, range);
     QVERIFY(expected.endsWith(QStringLiteral("\r\n")));
     Random::seed(4711);
     choose(dialog, type);
@@ -230,7 +228,7 @@ void WorksheetDialogTest::everyTypeAppendsItsTaskText() {
 void WorksheetDialogTest::twoDigitsTasksTwoLines() {
     TestProgram program;
     program.writeSettings(" 3 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 1000);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 1000);
     choose(dialog, QStringLiteral("Ziffern"));
     Random::script({fractionFor(12, 1000), fractionFor(907, 1000)});
     press(dialog, "Befehl3");
@@ -243,7 +241,7 @@ void WorksheetDialogTest::twoDigitsTasksTwoLines() {
 void WorksheetDialogTest::appendsAfterHandTypedText() {
     TestProgram program;
     program.writeSettings(" 2 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 100);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 100);
     QPlainTextEdit *field = control<QPlainTextEdit>(&dialog, "Text1");
     field->setFocus();
     QTest::keyClicks(field, QStringLiteral("Name:"));
@@ -262,7 +260,7 @@ void WorksheetDialogTest::borrowedTasksLeaveTheExercisesHidden() {
     TestProgram program;
     program.writeSettings(" 3 \r\n");
     MenuScreen &menu = program.start();
-    Form11 &dialog = openWorksheets(menu, 1000);
+    WorksheetDialog &dialog = openWorksheets(menu, 1000);
     for (const char *type : {"Wörter", "Familie", "Ordnen"}) {
         choose(dialog, QString::fromUtf8(type));
         press(dialog, "Befehl3");
@@ -286,7 +284,7 @@ void WorksheetDialogTest::borrowedTasksLeaveTheExercisesHidden() {
 void WorksheetDialogTest::emptySelectionIsTold() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 20);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
     control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(QStringLiteral("bleibt"));
     dialog.typeList()->setCurrentIndex(-1);
     ModalBoxes boxes({QStringLiteral("OK")});
@@ -299,10 +297,10 @@ void WorksheetDialogTest::emptySelectionIsTold() {
     QCOMPARE(fieldText(dialog), QStringLiteral("bleibt"));
 }
 
-void WorksheetDialogTest::loeschenEmptiesAtOnce() {
+void WorksheetDialogTest::clearEmptiesAtOnce() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 20);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
     choose(dialog, QStringLiteral("Strahl"));
     press(dialog, "Befehl3");
     QVERIFY(!fieldText(dialog).isEmpty());
@@ -313,10 +311,10 @@ void WorksheetDialogTest::loeschenEmptiesAtOnce() {
     QCOMPARE(dialog.typeList()->currentText(), QStringLiteral("Strahl"));
 }
 
-void WorksheetDialogTest::kopierenCopiesAndBeeps() {
+void WorksheetDialogTest::copyCopiesAndBeeps() {
     TestProgram program;
     program.writeSettings(" 2 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 100);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 100);
     QStringList events;
     dialog.setBeep(
         [&] { events << QStringLiteral("beep:") + QGuiApplication::clipboard()->text(); });
@@ -332,10 +330,10 @@ void WorksheetDialogTest::kopierenCopiesAndBeeps() {
     QCOMPARE(dialog.worksheetText(), sheet);
 }
 
-void WorksheetDialogTest::kopierenBeepsAlsoWhenEmpty() {
+void WorksheetDialogTest::copyBeepsAlsoWhenEmpty() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 20);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
     int beeps = 0;
     dialog.setBeep([&] { ++beeps; });
     QGuiApplication::clipboard()->setText(QStringLiteral("alt"));
@@ -344,10 +342,10 @@ void WorksheetDialogTest::kopierenBeepsAlsoWhenEmpty() {
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
 }
 
-void WorksheetDialogTest::druckenAnsweredNoPrintsNothing() {
+void WorksheetDialogTest::printAnsweredNoPrintsNothing() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start(), 20);
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
     int printersAsked = 0;
     dialog.setPrinterSource([&] {
         ++printersAsked;

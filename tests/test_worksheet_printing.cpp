@@ -6,13 +6,11 @@
 #include "worksheet_pdf.h"
 
 #include "core/Random.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/MenuScreen.h"
-#include "worksheets/Form11.h"
-#include "worksheets/PdfFileDialog.h"
-#include "worksheets/WorksheetPrinting.h"
-#include "worksheets/WorksheetTasks.h"
+#include "ui/worksheets/PdfFileDialog.h"
+#include "ui/worksheets/WorksheetDialog.h"
+#include "ui/worksheets/WorksheetPrinting.h"
+#include "core/worksheets/WorksheetTasks.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -28,13 +26,13 @@
 
 namespace {
 
-Form11 &openWorksheets(MenuScreen &menu) {
-    ModalBoxes boxes({QStringLiteral("=%1").arg(MODUL1::session().range())});
+WorksheetDialog &openWorksheets(MenuScreen &menu) {
+    ModalBoxes boxes({QStringLiteral("=%1").arg(testApp().session().range())});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl13"), Qt::LeftButton);
-    return Screens::get<Form11>();
+    return testApp().worksheet();
 }
 
-void press(Form11 &dialog, const char *button) {
+void press(WorksheetDialog &dialog, const char *button) {
     QTest::mouseClick(control<QPushButton>(&dialog, QString::fromLatin1(button)), Qt::LeftButton);
 }
 
@@ -44,7 +42,7 @@ QString mixedSheet() {
     Random::seed(99);
     for (int round = 0; round < 2; ++round)
         for (const QString &type : WorksheetTasks::types())
-            sheet += WorksheetTasks::taskText(type);
+            sheet += WorksheetTasks::taskText(type, 20);
     sheet += QStringLiteral("Rechne ").repeated(40) + QStringLiteral("Ende\r\n");
     sheet += QString(150, QLatin1Char('_')) + QStringLiteral("\r\n");
     return sheet + QStringLiteral("Schluss");
@@ -69,7 +67,7 @@ private slots:
     void initTestCase();
     void init() { QVERIFY(dir_.isValid()); }
 
-    void druckenYesPrintsEveryLineInOrder();
+    void printYesPrintsEveryLineInOrder();
     void arialEighteenFromTheTopLeft();
     void longSheetOnAsManyPagesAsNeeded();
     void emptyFieldPrintsOnePage();
@@ -90,10 +88,10 @@ void WorksheetPrintingTest::initTestCase() {
         QSKIP("poppler-utils (pdftotext, pdfinfo, pdffonts, pdftoppm) are not installed");
 }
 
-void WorksheetPrintingTest::druckenYesPrintsEveryLineInOrder() {
+void WorksheetPrintingTest::printYesPrintsEveryLineInOrder() {
     TestProgram program;
     program.writeSettings(" 4 \r\n");
-    Form11 &dialog = openWorksheets(program.start());
+    WorksheetDialog &dialog = openWorksheets(program.start());
     const QString pdf = path(QStringLiteral("yes.pdf"));
     dialog.setPrinterSource([&] { return WorksheetPrinting::pdfPrinter(pdf); });
     const QString sheet = mixedSheet();
@@ -198,7 +196,7 @@ void WorksheetPrintingTest::failureOffersPdf() {
     QFETCH(bool, saved);
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start());
+    WorksheetDialog &dialog = openWorksheets(program.start());
     const QString unreachable = path(QStringLiteral("no/such/dir/job.pdf"));
     dialog.setPrinterSource([&]() -> std::unique_ptr<QPrinter> {
         if (!printerThere)
@@ -250,7 +248,7 @@ void WorksheetPrintingTest::failureOffersPdf() {
 void WorksheetPrintingTest::pdfThatCannotBeWritten() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
-    Form11 &dialog = openWorksheets(program.start());
+    WorksheetDialog &dialog = openWorksheets(program.start());
     dialog.setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
     dialog.setPdfPathAsker(
         [&](QWidget *) { return path(QStringLiteral("missing/dir/blatt.pdf")); });

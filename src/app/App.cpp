@@ -2,7 +2,6 @@
 
 #include "EndRequests.h"
 #include "legacy/Screens.h"
-#include "reward/memo.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
 #include "ui/quantities/PicturesScreen.h"
@@ -16,7 +15,10 @@
 #include "ui/relations/OrderingScreen.h"
 #include "ui/numbers/DigitsScreen.h"
 #include "ui/numbers/WordsScreen.h"
-#include "worksheets/Form11.h"
+#include "ui/InfoScreen.h"
+#include "ui/MenuScreen.h"
+#include "ui/memory/MemoryScreen.h"
+#include "ui/worksheets/WorksheetDialog.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -68,6 +70,8 @@ App::~App() {
     delete pictures_;
     delete digits_;
     delete words_;
+    delete memory_;
+    delete worksheet_;
     delete info_;
     delete numberLine_;
     delete numberFamily_;
@@ -151,11 +155,15 @@ OrderingScreen &App::ordering() {
         ordering_ = new OrderingScreen(session_);
     return backToMenu(*ordering_);
 }
-Form11 &App::worksheet() {
-    return backToMenu(Screens::get<Form11>());
+WorksheetDialog &App::worksheet() {
+    if (!worksheet_)
+        worksheet_ = new WorksheetDialog(session_);
+    return backToMenu(*worksheet_);
 }
-memo &App::memory() {
-    return backToMenu(Screens::get<memo>());
+MemoryScreen &App::memory() {
+    if (!memory_)
+        memory_ = new MemoryScreen;
+    return backToMenu(*memory_);
 }
 
 MenuScreen &App::menu() {

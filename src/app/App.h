@@ -10,6 +10,7 @@
 class ComparisonScreen;
 class CountingScreen;
 class InfoScreen;
+class MemoryScreen;
 class MenuScreen;
 class PicturesScreen;
 class QuantitiesScreen;
@@ -21,8 +22,7 @@ class NeighboursScreen;
 class OrderingScreen;
 class DigitsScreen;
 class WordsScreen;
-class Form11;
-class memo;
+class WorksheetDialog;
 
 // The composition root: owns the session and the screens, creates each
 // screen on first use and hands it what it needs, and sends every screen's
@@ -49,8 +49,8 @@ public:
     OrderingScreen &ordering();
     DigitsScreen &digits();
     WordsScreen &words();
-    Form11 &worksheet();
-    memo &memory();
+    WorksheetDialog &worksheet();
+    MemoryScreen &memory();
 
     // Shows the menu (its load handler reads the settings file).
     void start();
@@ -78,6 +78,8 @@ private:
     QPointer<OrderingScreen> ordering_;
     QPointer<DigitsScreen> digits_;
     QPointer<WordsScreen> words_;
+    QPointer<WorksheetDialog> worksheet_;
+    QPointer<MemoryScreen> memory_;
 };
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the

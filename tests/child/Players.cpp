@@ -2,7 +2,7 @@
 
 void registerPlayers(Child &child) {
     child.addPlayer(QStringLiteral("Form1"), playMenu);
-    child.addPlayer(QStringLiteral("memo"), playMemo);
+    child.addPlayer(QStringLiteral("memo"), playMemory);
     child.addPlayer(QStringLiteral("Form2"), playWords);
     child.addPlayer(QStringLiteral("Form3"), playDigits);
     child.addPlayer(QStringLiteral("Form4"), playQuantities);

@@ -15,7 +15,7 @@ Player fallbackPlayer();
 void maybeCloseInfo(Child &child);
 
 void playMenu(Child &child, QWidget *screen);
-void playMemo(Child &child, QWidget *screen);
+void playMemory(Child &child, QWidget *screen);
 
 void playDigits(Child &child, QWidget *screen);     // Form3
 void playQuantities(Child &child, QWidget *screen); // Form4

@@ -4,10 +4,9 @@
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "core/Random.h"
-#include "legacy/Screens.h"
-#include "reward/memo.h"
 #include "ui/MenuScreen.h"
 #include "ui/Screen.h"
+#include "ui/memory/MemoryScreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -117,8 +116,9 @@ int main(int argc, char **argv) {
 
         Random::seed(pictureSeed);
         menu.hide();
-        Screens::get<memo>().display();
-        ok &= save(&Screens::get<memo>(), out, QStringLiteral("memo"));
+        MemoryScreen &memory = testApp().memory();
+        memory.display();
+        ok &= save(&memory, out, QStringLiteral("memo"));
     }
     return ok ? 0 : 1;
 }

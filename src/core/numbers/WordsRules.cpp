@@ -2,12 +2,12 @@
 
 #include "NumberWords.h"
 #include "core/NumberText.h"
-#include "core/Session.h"
+#include "core/Random.h"
 
 namespace WordsRules {
 
-WordsTask draw(const Session &session) {
-    const int number = session.drawNumber();
+WordsTask draw(int range) {
+    const int number = Random::draw(range);
     return {NumberWords::of(number), NumberText::digits(number)};
 }
 

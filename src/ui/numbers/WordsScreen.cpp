@@ -1,5 +1,6 @@
 #include "WordsScreen.h"
 
+#include "core/Session.h"
 #include "core/numbers/WordsRules.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
@@ -47,7 +48,7 @@ WordsScreen::WordsScreen(Session &session)
 }
 
 void WordsScreen::newTask() {
-    task_ = WordsRules::draw(session());
+    task_ = WordsRules::draw(session().range());
     wordLabel_->setText(task_.word);
 }
 

@@ -11,9 +11,9 @@ namespace WorksheetTasks {
 const QStringList &types();
 constexpr int wordsIndex = 3;
 
-// The text to append for this type in the current number range; "" for a
-// name that is no type. "Wörter", "Familie" and "Ordnen" run the exercise's
-// own task routine on its hidden screen and read the task back from there.
-QString taskText(const QString &type);
+// The text to append for this type in the number range; "" for a name that
+// is no type. "Wörter", "Familie" and "Ordnen" draw through the rules of
+// their exercise, so a sheet's task is one the exercise could have set.
+QString taskText(const QString &type, int range);
 
 } // namespace WorksheetTasks

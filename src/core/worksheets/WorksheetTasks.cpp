@@ -1,30 +1,26 @@
 #include "WorksheetTasks.h"
 
 #include "WorksheetRecipes.h"
-#include "core/Session.h"
-#include "core/structure/NumberFamilyRules.h"
-#include "core/relations/OrderingRules.h"
 #include "core/numbers/WordsRules.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
-#include "ui/Label.h"
+#include "core/relations/OrderingRules.h"
+#include "core/structure/NumberFamilyRules.h"
 
 namespace WorksheetTasks {
 
 namespace {
 
-QString wordsTask() {
-    return WorksheetRecipes::wordsLine(WordsRules::draw(MODUL1::session()).word);
+// Three types draw exactly as their exercise's new task does.
+QString wordsTask(int range) {
+    return WorksheetRecipes::wordsLine(WordsRules::draw(range).word);
 }
 
-QString familyTask() {
-    // The same draws as a new task on the family screen, without the screen.
-    const NumberFamilyTask task = NumberFamilyRules::draw(MODUL1::session().range());
+QString familyTask(int range) {
+    const NumberFamilyTask task = NumberFamilyRules::draw(range);
     return WorksheetRecipes::familyLine(task.members);
 }
 
-QString orderingTask() {
-    const OrderingTask task = OrderingRules::drawTask(MODUL1::session().range());
+QString orderingTask(int range) {
+    const OrderingTask task = OrderingRules::drawTask(range);
     return WorksheetRecipes::orderingLines(OrderingRules::shownTexts(task));
 }
 
@@ -38,13 +34,13 @@ const QList<TaskType> &table() {
     using namespace WorksheetRecipes;
     static const QList<TaskType> list = {
         {QStringLiteral("<  =  >"), comparisonLine},
-        {QStringLiteral("Ordnen"), [](int) { return orderingTask(); }},
+        {QStringLiteral("Ordnen"), orderingTask},
         {QStringLiteral("Ziffern"), digitsLine},
-        {QStringLiteral("Wörter"), [](int) { return wordsTask(); }},
+        {QStringLiteral("Wörter"), wordsTask},
         {QStringLiteral("Bilder"), picturesLine},
         {QStringLiteral("Mengen"), quantitiesLine},
         {QStringLiteral("Strahl"), [](int) { return numberLineLines(); }},
-        {QStringLiteral("Familie"), [](int) { return familyTask(); }},
+        {QStringLiteral("Familie"), familyTask},
         {QStringLiteral("Nachbarn"), neighboursLine},
         {QStringLiteral("Zerlegen"), decompositionLine},
         {QStringLiteral("Zählen"), countingLine},
@@ -64,10 +60,10 @@ const QStringList &types() {
     return names;
 }
 
-QString taskText(const QString &type) {
+QString taskText(const QString &type, int range) {
     for (const TaskType &entry : table())
         if (entry.name == type)
-            return entry.text(MODUL1::session().range());
+            return entry.text(range);
     return QString();
 }
 

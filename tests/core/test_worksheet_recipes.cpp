@@ -1,24 +1,19 @@
-// The worksheet lines, type by type, against scripted random fractions; the
-// two types that borrow an exercise's task routine through the real (hidden)
-// exercise screens, and the ordering type drawn by the exercise's rules.
-#include "Draws.h"
-#include "Program.h"
-
-#include "core/NumberText.h"
+// The worksheet lines, recipe by recipe, against scripted random fractions.
 #include "core/Random.h"
-#include "core/structure/NumberFamilyRules.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
-#include "ui/Label.h"
-#include "worksheets/WorksheetRecipes.h"
-#include "worksheets/WorksheetTasks.h"
+#include "core/structure/NumberFamilyTask.h"
+#include "core/worksheets/WorksheetRecipes.h"
 
-#include <QApplication>
+#include <QSet>
 #include <QTest>
 
 using namespace WorksheetRecipes;
 
 namespace {
+
+// The fraction that makes Random::draw(range) give exactly n.
+double fractionFor(int n, int range) {
+    return (n - 0.5) / range;
+}
 
 // The fraction that makes Int(r * 10) give count.
 double count(int c) {
@@ -31,15 +26,17 @@ QString underscores(int n) {
 
 const QString crlf = QStringLiteral("\r\n");
 
+using Recipe = QString (*)(int range);
+
 } // namespace
+
+Q_DECLARE_METATYPE(Recipe)
 
 class WorksheetRecipesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { initTestApplication(); }
     void init() { Random::seed(1); }
 
-    void typesInListOrder();
     void numberedLines_data();
     void numberedLines();
     void pictures_data();
@@ -50,75 +47,54 @@ private slots:
     void countingStartsInsideTheRange_data();
     void countingStartsInsideTheRange();
     void fixedLines();
-    void familyTaskDrawsAsTheScreenDoes();
-    void orderingTaskDrawsLikeTheExercise();
-    void wordsTaskDrawsOneWord();
-    void unknownTypeAppendsNothing();
 };
 
-void WorksheetRecipesTest::typesInListOrder() {
-    const QStringList expected = {QStringLiteral("<  =  >"),
-                                  "Ordnen",
-                                  "Ziffern",
-                                  QStringLiteral("Wörter"),
-                                  "Bilder",
-                                  "Mengen",
-                                  "Strahl",
-                                  "Familie",
-                                  "Nachbarn",
-                                  "Zerlegen",
-                                  QStringLiteral("Zählen")};
-    QCOMPARE(WorksheetTasks::types(), expected);
-    QCOMPARE(WorksheetTasks::types().at(WorksheetTasks::wordsIndex), QStringLiteral("Wörter"));
-}
-
-// Lines built from task numbers: the type, the range, the numbers drawn, the text.
+// Lines built from task numbers: the recipe, the range, the numbers drawn, the text.
 void WorksheetRecipesTest::numberedLines_data() {
-    QTest::addColumn<QString>("type");
+    QTest::addColumn<Recipe>("recipe");
     QTest::addColumn<int>("range");
     QTest::addColumn<QList<int>>("numbers");
     QTest::addColumn<QString>("expected");
 
-    QTest::addRow("comparison") << QStringLiteral("<  =  >") << 100 << QList<int>{5, 57, 100, 1, 42}
+    QTest::addRow("comparison") << Recipe(comparisonLine) << 100 << QList<int>{5, 57, 100, 1, 42}
                                 << QStringLiteral(" 5 ___ 57 ___ 100 ___ 1 ___ 42\r\n");
-    QTest::addRow("digits") << "Ziffern" << 1000 << QList<int>{345}
+    QTest::addRow("digits") << Recipe(digitsLine) << 1000 << QList<int>{345}
                             << QStringLiteral(" 345 = ") + underscores(30) + crlf;
-    QTest::addRow("digits top of range") << "Ziffern" << 1000000 << QList<int>{1000000}
+    QTest::addRow("digits top of range") << Recipe(digitsLine) << 1000000 << QList<int>{1000000}
                                          << QStringLiteral(" 1000000 = ") + underscores(30) + crlf;
     QTest::addRow("quantities 57")
-        << "Mengen" << 100 << QList<int>{57}
+        << Recipe(quantitiesLine) << 100 << QList<int>{57}
         << QStringLiteral("57 = ") + QStringList(12, QStringLiteral("__")).join('+') + crlf;
     QTest::addRow("quantities 100")
-        << "Mengen" << 100 << QList<int>{100} << QStringLiteral("100 = __\r\n");
+        << Recipe(quantitiesLine) << 100 << QList<int>{100} << QStringLiteral("100 = __\r\n");
     QTest::addRow("quantities 9999")
-        << "Mengen" << 10000 << QList<int>{9999}
+        << Recipe(quantitiesLine) << 10000 << QList<int>{9999}
         << QStringLiteral("9999 = ") + QStringList(36, QStringLiteral("__")).join('+') + crlf;
     QTest::addRow("neighbours one digit")
-        << "Nachbarn" << 20 << QList<int>{7} << QStringLiteral("__  7  __\r\n");
-    QTest::addRow("neighbours three digits")
-        << "Nachbarn" << 1000 << QList<int>{345} << QStringLiteral("______  345  ______\r\n");
-    QTest::addRow("decomposition 357")
-        << "Zerlegen" << 1000 << QList<int>{357} << QStringLiteral("357 = ____+___+__\r\n");
+        << Recipe(neighboursLine) << 20 << QList<int>{7} << QStringLiteral("__  7  __\r\n");
+    QTest::addRow("neighbours three digits") << Recipe(neighboursLine) << 1000 << QList<int>{345}
+                                             << QStringLiteral("______  345  ______\r\n");
+    QTest::addRow("decomposition 357") << Recipe(decompositionLine) << 1000 << QList<int>{357}
+                                       << QStringLiteral("357 = ____+___+__\r\n");
     QTest::addRow("decomposition one digit")
-        << "Zerlegen" << 20 << QList<int>{5} << QStringLiteral("5 = __\r\n");
-    QTest::addRow("decomposition 10000") << "Zerlegen" << 10000 << QList<int>{10000}
+        << Recipe(decompositionLine) << 20 << QList<int>{5} << QStringLiteral("5 = __\r\n");
+    QTest::addRow("decomposition 10000") << Recipe(decompositionLine) << 10000 << QList<int>{10000}
                                          << QStringLiteral("10000 = ______+_____+____+___+__\r\n");
     QTest::addRow("counting range 1000")
-        << QStringLiteral("Zählen") << 1000 << QList<int>{345}
+        << Recipe(countingLine) << 1000 << QList<int>{345}
         << QStringLiteral(" 345") + QStringLiteral("  _____").repeated(6) + crlf;
 }
 
 void WorksheetRecipesTest::numberedLines() {
-    QFETCH(QString, type);
+    QFETCH(Recipe, recipe);
     QFETCH(int, range);
     QFETCH(QList<int>, numbers);
     QFETCH(QString, expected);
-    MODUL1::session().setRange(range);
     QList<double> fractions;
     for (int n : numbers)
         fractions << fractionFor(n, range);
     Random::script(fractions);
-    QCOMPARE(WorksheetTasks::taskText(type), expected);
+    QCOMPARE(recipe(range), expected);
     QCOMPARE(Random::scriptLeft(), 0);
 }
 
@@ -139,13 +115,11 @@ void WorksheetRecipesTest::pictures() {
     QFETCH(int, range);
     QFETCH(QList<int>, counts);
     QFETCH(QString, expected);
-    MODUL1::session().setRange(range);
     QList<double> fractions;
     for (int c : counts)
         fractions << count(c);
     Random::script(fractions);
-    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Bilder")),
-             QStringLiteral("________ = ") + expected + crlf);
+    QCOMPARE(picturesLine(range), QStringLiteral("________ = ") + expected + crlf);
     QCOMPARE(Random::scriptLeft(), 0);
 }
 
@@ -211,7 +185,7 @@ void WorksheetRecipesTest::countingStartsInsideTheRange() {
 }
 
 void WorksheetRecipesTest::fixedLines() {
-    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Strahl")),
+    QCOMPARE(numberLineLines(),
              QStringLiteral("|_________________________________________\r\n"
                             "| ' ' ' ' ^ ' ' ' ' | ' ' ' ' ^ ' ' ' ' | ' ' ' ' ^ ' ' ' ' "
                             "| ' ' ' ' ^ ' ' ' ' | ' ' ' ' ^ ' ' ' ' |\r\n"));
@@ -219,51 +193,10 @@ void WorksheetRecipesTest::fixedLines() {
     QCOMPARE(orderingLines({"5", "17", "3", "20", "11"}),
              QStringLiteral("\r\n5,   17,   3,   20,   11:\r\n"
                             "________ , ________ , ________ , ________ , ________\r\n"));
-    NumberFamilyTask::Members family{341, 351, 301, 391, 311, 371, 381, 321, 361, 331};
+    const NumberFamilyTask::Members family{341, 351, 301, 391, 311, 371, 381, 321, 361, 331};
     QCOMPARE(familyLine(family),
              QStringLiteral(" 341, 351, 301, 391, 311, 371, 381, 321, 361, ______\r\n"));
 }
 
-void WorksheetRecipesTest::wordsTaskDrawsOneWord() {
-    TestProgram program;
-    MODUL1::session().setRange(1000);
-    Random::script({fractionFor(345, 1000)});
-    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Wörter")),
-             QStringLiteral("________ = dreihundertfünfundvierzig\r\n"));
-    QCOMPARE(Random::scriptLeft(), 0);
-}
-
-void WorksheetRecipesTest::familyTaskDrawsAsTheScreenDoes() {
-    TestProgram program;
-    MODUL1::session().setRange(1000);
-    Random::seed(11);
-    const NumberFamilyTask family = NumberFamilyRules::draw(1000);
-    Random::seed(11);
-    const QString line = WorksheetTasks::taskText(QStringLiteral("Familie"));
-    QCOMPARE(line, familyLine(family.members));
-    // The tenth member is the one to find: it is not on the sheet.
-    QVERIFY(!line.contains(NumberText::withBlank(family.members.back()) + QLatin1Char(',')));
-    QCOMPARE(line.count(QLatin1Char(',')), 9);
-    for (const QWidget *screen : QApplication::topLevelWidgets())
-        QVERIFY(screen->objectName() != QLatin1String("Form7")); // drawn without the screen
-}
-
-void WorksheetRecipesTest::orderingTaskDrawsLikeTheExercise() {
-    TestProgram program;
-    MODUL1::session().setRange(100);
-    Random::script({fractionFor(40, 100), fractionFor(7, 100), fractionFor(93, 100),
-                    fractionFor(12, 100), fractionFor(65, 100)});
-    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("Ordnen")),
-             QStringLiteral("\r\n40,   7,   93,   12,   65:\r\n"
-                            "________ , ________ , ________ , ________ , ________\r\n"));
-    QCOMPARE(Random::scriptLeft(), 0);
-}
-
-void WorksheetRecipesTest::unknownTypeAppendsNothing() {
-    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("wörter")), QString());
-    QCOMPARE(WorksheetTasks::taskText(QStringLiteral("< = >")), QString());
-    QCOMPARE(WorksheetTasks::taskText(QString()), QString());
-}
-
-QTEST_MAIN(WorksheetRecipesTest)
+QTEST_GUILESS_MAIN(WorksheetRecipesTest)
 #include "test_worksheet_recipes.moc"

@@ -1,11 +1,11 @@
-#include "Form11.h"
+#include "WorksheetDialog.h"
 
 #include "PdfFileDialog.h"
 #include "WorksheetPrinting.h"
-#include "WorksheetTasks.h"
-#include "legacy/Screens.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
+#include "core/Session.h"
+#include "core/worksheets/WorksheetTasks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,21 +28,23 @@ const QString printTitle = QStringLiteral("Drucken");
 
 } // namespace
 
-Form11::Form11()
+WorksheetDialog::WorksheetDialog(const Session &session)
     : Screen(QStringLiteral("Form11"), QStringLiteral("Arbeitsblatt drucken . . .")),
-      printerSource_(&WorksheetPrinting::systemPrinter), askPdfPath_(&askPdfFileName),
+      session_(session), printerSource_(&WorksheetPrinting::systemPrinter), askPdfPath_(&askPdfFileName),
       beep_(&QApplication::beep) {
     setFixedSize(tw(screenWidth), tw(6600));
 
     struct Button {
         const char *name;
         const char *caption;
-        void (Form11::*click)();
+        void (WorksheetDialog::*click)();
     };
     static const Button buttons[] = {
-        {"Befehl1", "Abbruch", &Form11::abbruch},    {"Befehl5", "Drucken", &Form11::drucken},
-        {"Befehl2", " Kopieren", &Form11::kopieren}, {"Befehl4", "Löschen", &Form11::loeschen},
-        {"Befehl3", " Übung", &Form11::uebung},
+        {"Befehl1", "Abbruch", &WorksheetDialog::cancel},
+        {"Befehl5", "Drucken", &WorksheetDialog::print},
+        {"Befehl2", " Kopieren", &WorksheetDialog::copy},
+        {"Befehl4", "Löschen", &WorksheetDialog::clear},
+        {"Befehl3", " Übung", &WorksheetDialog::addTask},
     };
     int left = 120;
     for (const Button &b : buttons) {
@@ -52,14 +54,14 @@ Form11::Form11()
         left += buttonStep;
     }
 
-    kombi1_ = new QComboBox(this);
-    kombi1_->setObjectName(QStringLiteral("Kombi1"));
-    kombi1_->setGeometry(twRect(left, rowTop, screenWidth - 120 - left, rowHeight));
+    typeList_ = new QComboBox(this);
+    typeList_->setObjectName(QStringLiteral("Kombi1"));
+    typeList_->setGeometry(twRect(left, rowTop, screenWidth - 120 - left, rowHeight));
 
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twRect(120, 720, screenWidth - 240, 5760));
-    text1_->setFont(QFont(QStringLiteral("Arial"), 12));
+    textField_ = new QPlainTextEdit(this);
+    textField_->setObjectName(QStringLiteral("Text1"));
+    textField_->setGeometry(twRect(120, 720, screenWidth - 240, 5760));
+    textField_->setFont(QFont(QStringLiteral("Arial"), 12));
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
         if (focused && focused != windowHandle())
@@ -67,61 +69,61 @@ Form11::Form11()
     });
 }
 
-void Form11::load() {
+void WorksheetDialog::load() {
     placeCentred();
-    kombi1_->clear();
-    kombi1_->addItems(WorksheetTasks::types());
+    typeList_->clear();
+    typeList_->addItems(WorksheetTasks::types());
 }
 
-void Form11::showEvent(QShowEvent *event) {
+void WorksheetDialog::showEvent(QShowEvent *event) {
     Screen::showEvent(event);
     selectWords();
 }
 
-bool Form11::event(QEvent *event) {
+bool WorksheetDialog::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate && !lastOtherWasModal_)
         selectWords();
     return Screen::event(event);
 }
 
-void Form11::selectWords() {
-    kombi1_->setCurrentIndex(WorksheetTasks::wordsIndex);
+void WorksheetDialog::selectWords() {
+    typeList_->setCurrentIndex(WorksheetTasks::wordsIndex);
 }
 
-QString Form11::worksheetText() const {
-    return text1_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+QString WorksheetDialog::worksheetText() const {
+    return textField_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-void Form11::append(const QString &text) {
+void WorksheetDialog::append(const QString &text) {
     // Only the new lines go in at the end: the sheet may be long, and the
     // text before them stays exactly as it is.
-    QTextCursor end(text1_->document());
+    QTextCursor end(textField_->document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
-    text1_->setTextCursor(end);
-    text1_->ensureCursorVisible();
+    textField_->setTextCursor(end);
+    textField_->ensureCursorVisible();
 }
 
-void Form11::uebung() {
-    const QString type = kombi1_->currentText();
+void WorksheetDialog::addTask() {
+    const QString type = typeList_->currentText();
     if (type.isEmpty()) {
         msgBox(QStringLiteral("Bitte eine Auswahl treffen!\r"), MsgIcon::None, MsgButtons::Ok,
                QStringLiteral("Übungsart"));
         return;
     }
-    append(WorksheetTasks::taskText(type));
+    append(WorksheetTasks::taskText(type, session_.range()));
 }
 
-void Form11::loeschen() {
-    text1_->setPlainText(QString());
+void WorksheetDialog::clear() {
+    textField_->setPlainText(QString());
 }
 
-void Form11::kopieren() {
+void WorksheetDialog::copy() {
     QGuiApplication::clipboard()->setText(worksheetText());
     beep_();
 }
 
-void Form11::drucken() {
+void WorksheetDialog::print() {
     if (msgBox(QStringLiteral("Das Textfeld jetzt ausdrucken?\r "), MsgIcon::Question,
                MsgButtons::YesNo, printTitle) == MsgResult::No)
         return;
@@ -138,7 +140,7 @@ void Form11::drucken() {
     }
 }
 
-void Form11::offerPdf(const QString &text) {
+void WorksheetDialog::offerPdf(const QString &text) {
     if (msgBox(QStringLiteral("Das Arbeitsblatt als PDF-Datei speichern?\r"), MsgIcon::Question,
                MsgButtons::YesNo, printTitle) == MsgResult::No)
         return;
@@ -150,6 +152,6 @@ void Form11::offerPdf(const QString &text) {
                MsgIcon::Critical, MsgButtons::Ok, printTitle);
 }
 
-void Form11::abbruch() {
+void WorksheetDialog::cancel() {
     leave();
 }

@@ -6,19 +6,20 @@
 #include <memory>
 
 class QComboBox;
+class Session;
 class QPlainTextEdit;
 class QPrinter;
 
 // The worksheet dialog: tasks of any exercise type are appended to one text
 // field, which can be edited by hand, emptied, copied and printed. The text
 // lives only in the field and stays there from one visit to the next.
-class Form11 : public Screen {
+class WorksheetDialog : public Screen {
     Q_OBJECT
 public:
-    Form11();
+    explicit WorksheetDialog(const Session &session);
 
-    QComboBox *typeList() const { return kombi1_; }
-    QPlainTextEdit *textField() const { return text1_; }
+    QComboBox *typeList() const { return typeList_; }
+    QPlainTextEdit *textField() const { return textField_; }
 
     // The worksheet as text, every line break as CR LF.
     QString worksheetText() const;
@@ -32,16 +33,17 @@ public:
     void setPdfPathAsker(PdfPathAsker ask) { askPdfPath_ = std::move(ask); }
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
-    // The click handlers of the five buttons.
-    void abbruch();
-    void drucken();
-    void kopieren();
-    void uebung();
-    void loeschen();
+    // The click handlers of the five buttons: "Abbruch", "Drucken",
+    // " Kopieren", " Übung" and "Löschen".
+    void cancel();
+    void print();
+    void copy();
+    void addTask();
+    void clear();
 
 protected:
     void load() override;
-    void closeBox() override { abbruch(); }
+    void closeBox() override { cancel(); }
     void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
 
@@ -50,8 +52,9 @@ private:
     void append(const QString &text);
     void offerPdf(const QString &text);
 
-    QComboBox *kombi1_;
-    QPlainTextEdit *text1_;
+    const Session &session_;
+    QComboBox *typeList_;
+    QPlainTextEdit *textField_;
     PrinterSource printerSource_;
     PdfPathAsker askPdfPath_;
     std::function<void()> beep_;

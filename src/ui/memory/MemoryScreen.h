@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/memory/MemoryGame.h"
+#include "ui/Screen.h"
+
+#include <array>
+
+class Label;
+
+// The reward: the memory game's board. It draws the game and forwards the
+// clicks on its cards; the game object keeps the board while the screen is
+// hidden, so the next reward goes on where this one stopped.
+class MemoryScreen : public Screen {
+    Q_OBJECT
+public:
+    MemoryScreen();
+
+    MemoryGame &game() { return game_; }
+    const MemoryGame &game() const { return game_; }
+
+    // Card colours: the first game's blue, the dark blue after a finished game,
+    // and white for a found card.
+    static QColor firstGameBlue() { return QColor(0, 0, 192); }
+    static QColor resetBlue() { return QColor(0, 0, 128); }
+    static QColor foundWhite() { return QColor(255, 255, 255); }
+
+    static QString instructionText();
+
+protected:
+    void load() override;
+    void closeBox() override { stop(); }
+
+private:
+    void showBoard();
+    void endGame();
+    void stop();
+
+    std::array<Label *, MemoryGame::cardCount> cards_{};
+    MemoryGame game_;
+    // Cards in play are dark blue from the first finished game on.
+    QColor cardBack_ = firstGameBlue();
+};
