@@ -10,13 +10,11 @@
 #include "Program.h"
 
 #include "core/Random.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/MenuScreen.h"
 #include "ui/Screen.h"
-#include "ui/quantities/QuantitiesScreen.h"
 #include "ui/numbers/WordsScreen.h"
+#include "ui/quantities/QuantitiesScreen.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -139,7 +137,7 @@ void ScriptedChildTest::worksheetIsPlayedOnceItExists() {
     Child child(17);
     registerPlayers(child);
     MenuScreen &menu = program.start();
-    menu.setWorksheetScreen([] { return &Screens::get<StandInWorksheet>(); });
+    menu.setWorksheetScreen([] { return &standIn<StandInWorksheet>(); });
     Random::seed(17); // the menu seeded from the clock; the run must repeat
     child.run(3000);
     QVERIFY2(child.stats().faults.isEmpty(),

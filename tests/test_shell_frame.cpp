@@ -3,8 +3,6 @@
 #include "ModalBoxes.h"
 #include "Program.h"
 
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/InfoScreen.h"
 #include "ui/KeyCodes.h"
@@ -36,17 +34,16 @@ public:
     }
     void newTask() override {
         ++tasks;
-        MODUL1::ZahlText = QStringLiteral("42");
         task->setText(QStringLiteral("Aufgabe %1").arg(tasks));
     }
     void checkAnswer() override {
         ++checks;
-        if (field->text() == MODUL1::ZahlText) {
-            MODUL1::MeldeRichtig();
+        if (field->text() == QLatin1String("42")) {
+            reportRight();
             field->clear();
             newTask();
         } else {
-            MODUL1::MeldeFehler();
+            reportWrong();
         }
     }
     Label *task;
@@ -88,12 +85,12 @@ TypingScreen *FrameTest::open(TestProgram &program, bool limit) {
     MenuScreen &menu = program.start();
     menu.setExercises({{QStringLiteral("Befehl3"),
                         [] {
-                            testApp().returnsToMenu(Screens::get<TypingScreen>());
-                            return &Screens::get<TypingScreen>();
+                            testApp().returnsToMenu(standIn<TypingScreen>());
+                            return &standIn<TypingScreen>();
                         },
                         limit}});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
-    return &Screens::get<TypingScreen>();
+    return &standIn<TypingScreen>();
 }
 
 void FrameTest::openingFromTheMenu() {
@@ -112,24 +109,23 @@ void FrameTest::rangeLimitOnOpening() {
     TestProgram program;
     program.writeSettings("5");
     MenuScreen &menu = program.start();
-    menu.setExercises(
-        {{QStringLiteral("Befehl4"), [] { return &Screens::get<TypingScreen>(); }, true}});
+    menu.setExercises({{QStringLiteral("Befehl4"), [] { return &standIn<TypingScreen>(); }, true}});
     QString captionDuringBox;
     ModalBoxes boxes({"OK"});
     boxes.onBox = [&](const SeenBox &) {
-        captionDuringBox = Screens::get<TypingScreen>().windowTitle();
+        captionDuringBox = standIn<TypingScreen>().windowTitle();
     };
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl4"), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Zahlenraum"));
     QCOMPARE(boxes.seen[0].text, QStringLiteral("Zahlenraum nur bis 10000 möglich!"));
     QCOMPARE(boxes.seen[0].icon, QMessageBox::NoIcon);
-    QCOMPARE(MODUL1::session().range(), 10000);
+    QCOMPARE(testApp().session().range(), 10000);
     QCOMPARE(menu.rangeBar()->value(), 4);
     QCOMPARE(control<QLabel>(&menu, "Bezeichnung1")->text(), QStringLiteral("Zahlen bis 10000"));
-    QCOMPARE(Screens::get<TypingScreen>().windowTitle(), QStringLiteral("ZUB-Zahlen bis 10000"));
+    QCOMPARE(standIn<TypingScreen>().windowTitle(), QStringLiteral("ZUB-Zahlen bis 10000"));
     // The task is built only after the range is limited.
-    QCOMPARE(Screens::get<TypingScreen>().tasks, 1);
+    QCOMPARE(standIn<TypingScreen>().tasks, 1);
 }
 
 void FrameTest::typingDigitsAndBackspace() {
@@ -237,7 +233,7 @@ void FrameTest::infoScreenBesideTheMenu() {
     QVERIFY(!control<QLabel>(&info, "Bezeichnung6")->text().isEmpty());
     // The menu stays usable: the range still moves.
     menu.rangeBar()->setValue(2);
-    QCOMPARE(MODUL1::session().range(), 100);
+    QCOMPARE(testApp().session().range(), 100);
     QTest::mouseClick(control<QLabel>(&info, "Bezeichnung1"), Qt::LeftButton);
     QVERIFY(!info.isVisible());
     QVERIFY(menu.isVisible());
@@ -255,7 +251,7 @@ void FrameTest::infoScreenWhileAnExerciseIsOpen() {
     program.writeSettings("1");
     MenuScreen &menu = program.start();
     menu.setExercises(
-        {{QStringLiteral("Befehl3"), [] { return &Screens::get<TypingScreen>(); }, false}});
+        {{QStringLiteral("Befehl3"), [] { return &standIn<TypingScreen>(); }, false}});
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl12"), Qt::LeftButton);
     QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
     InfoScreen &info = testApp().info();
@@ -263,7 +259,7 @@ void FrameTest::infoScreenWhileAnExerciseIsOpen() {
     QTest::mouseClick(control<QLabel>(&info, "Bezeichnung1"), Qt::LeftButton);
     // Never the menu and an exercise on the screen together.
     QVERIFY(!menu.isVisible());
-    QVERIFY(Screens::get<TypingScreen>().isVisible());
+    QVERIFY(standIn<TypingScreen>().isVisible());
 }
 
 void FrameTest::keyCodes() {

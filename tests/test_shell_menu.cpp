@@ -4,8 +4,7 @@
 #include "Program.h"
 
 #include "core/Random.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
+#include "ui/AnswerFeedback.h"
 #include "ui/Dialogs.h"
 #include "ui/MenuScreen.h"
 
@@ -69,7 +68,7 @@ void MenuTest::startPosition() {
 
     static const int ranges[] = {20, 100, 1000, 10000, 100000, 1000000};
     QCOMPARE(menu.rangeBar()->value(), position);
-    QCOMPARE(MODUL1::session().range(), ranges[position - 1]);
+    QCOMPARE(testApp().session().range(), ranges[position - 1]);
     QCOMPARE(control<QLabel>(&menu, "Bezeichnung1")->text(),
              QStringLiteral("Zahlen bis %1").arg(ranges[position - 1]));
     QCOMPARE(boxes.seen.size(), message ? 1 : 0);
@@ -117,7 +116,7 @@ void MenuTest::unreadableSettings() {
     MenuScreen &menu = program.start();
     QCOMPARE(titles(boxes.seen), QStringList{"ZUBZAHL"});
     QCOMPARE(menu.rangeBar()->value(), 1);
-    QCOMPARE(MODUL1::session().range(), 20);
+    QCOMPARE(testApp().session().range(), 20);
 }
 
 void MenuTest::rangeCaptionFollowsTheBar() {
@@ -132,7 +131,7 @@ void MenuTest::rangeCaptionFollowsTheBar() {
     bar->setSliderDown(false);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
     QCOMPARE(bar->value(), 6);
-    QCOMPARE(MODUL1::session().range(), 1000000);
+    QCOMPARE(testApp().session().range(), 1000000);
     QCOMPARE(program.readSettings(), QByteArray(" 1 \r\n")); // moving never writes
 }
 
@@ -270,7 +269,7 @@ void MenuTest::correctAnswersAndReward() {
         ModalBoxes boxes;
         for (int i = 0; i < 19; ++i) {
             boxes.answer({"OK"});
-            MODUL1::MeldeRichtig();
+            AnswerFeedback::right(testApp().session());
         }
         QCOMPARE(boxes.seen.size(), 19);
         QCOMPARE(boxes.seen[2].title, QStringLiteral("Zahleingabe 3/20"));
@@ -281,13 +280,13 @@ void MenuTest::correctAnswersAndReward() {
         QCOMPARE(session.count(), 19);
     }
     ModalBoxes boxes({"OK", "OK", "OK", "OK"});
-    MODUL1::MeldeRichtig();
+    AnswerFeedback::right(testApp().session());
     QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe 20/20", "Belohnung"}));
     QCOMPARE(boxes.seen[1].text,
              QStringLiteral("Du kriegst eine Spielrunde!\rHole sie im Hauptmenü ab!\r"));
     QCOMPARE(boxes.seen[1].icon, QMessageBox::NoIcon);
     QVERIFY(menu.rewardButton()->isEnabled());
-    MODUL1::MeldeRichtig();
+    AnswerFeedback::right(testApp().session());
     QCOMPARE(titles(boxes.seen),
              (QStringList{"Zahleingabe 20/20", "Belohnung", "Zahleingabe 21/20", "Belohnung"}));
     QCOMPARE(boxes.unexpected, 0);
@@ -305,7 +304,7 @@ void MenuTest::belohnungTakesTwentyOff() {
     QCOMPARE(session.count(), 7);
     QVERIFY(!menu.rewardButton()->isEnabled());
     ModalBoxes boxes({"OK"});
-    MODUL1::MeldeRichtig();
+    AnswerFeedback::right(testApp().session());
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe 8/20"});
     QVERIFY(!menu.rewardButton()->isEnabled());
 
@@ -316,7 +315,7 @@ void MenuTest::belohnungTakesTwentyOff() {
     QTest::mouseClick(menu.rewardButton(), Qt::LeftButton);
     QCOMPARE(session.count(), 0);
     boxes.answer({"OK"});
-    MODUL1::MeldeRichtig();
+    AnswerFeedback::right(testApp().session());
     QCOMPARE(boxes.last().title, QStringLiteral("Zahleingabe 1/20"));
 }
 
@@ -328,7 +327,7 @@ void MenuTest::wrongAnswerKeepsTheCount() {
     for (int i = 0; i < 5; ++i)
         session.answerRight();
     ModalBoxes boxes({"OK"});
-    MODUL1::MeldeFehler();
+    AnswerFeedback::wrong(testApp().session());
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Zahleingabe"));
     QCOMPARE(boxes.seen[0].text, QStringLiteral("Fehler, bitte nochmals!\r"));

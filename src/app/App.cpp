@@ -1,23 +1,20 @@
 #include "App.h"
 
 #include "EndRequests.h"
-#include "legacy/Screens.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
+#include "ui/memory/MemoryScreen.h"
+#include "ui/numbers/DigitsScreen.h"
+#include "ui/numbers/WordsScreen.h"
 #include "ui/quantities/PicturesScreen.h"
 #include "ui/quantities/QuantitiesScreen.h"
-#include "ui/structure/DecompositionScreen.h"
-#include "ui/structure/NumberFamilyScreen.h"
-#include "ui/structure/NumberLineScreen.h"
 #include "ui/relations/ComparisonScreen.h"
 #include "ui/relations/CountingScreen.h"
 #include "ui/relations/NeighboursScreen.h"
 #include "ui/relations/OrderingScreen.h"
-#include "ui/numbers/DigitsScreen.h"
-#include "ui/numbers/WordsScreen.h"
-#include "ui/InfoScreen.h"
-#include "ui/MenuScreen.h"
-#include "ui/memory/MemoryScreen.h"
+#include "ui/structure/DecompositionScreen.h"
+#include "ui/structure/NumberFamilyScreen.h"
+#include "ui/structure/NumberLineScreen.h"
 #include "ui/worksheets/WorksheetDialog.h"
 
 #include <QApplication>
@@ -45,7 +42,6 @@ private:
 } // namespace
 
 App::App() : menu_(new MenuScreen(session_)) {
-    MODUL1::useSession(&session_);
     menu_->setExercises({
         {QStringLiteral("Befehl2"), [this] { return &digits(); }, false},
         {QStringLiteral("Befehl3"), [this] { return &words(); }, false},
@@ -65,7 +61,6 @@ App::App() : menu_(new MenuScreen(session_)) {
 }
 
 App::~App() {
-    MODUL1::useSession(nullptr);
     delete quantities_;
     delete pictures_;
     delete digits_;

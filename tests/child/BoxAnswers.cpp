@@ -1,10 +1,10 @@
 #include "BoxAnswers.h"
 
 #include "Child.h"
+#include "Program.h"
 
 #include "core/NumberText.h"
 #include "core/Session.h"
-#include "legacy/Modul1.h"
 
 namespace BoxAnswers {
 
@@ -12,7 +12,7 @@ namespace {
 
 // The menu's way to the worksheets: the current range opens it, anything else not.
 QString password(Child &child) {
-    const int range = MODUL1::session().range();
+    const int range = testApp().session().range();
     switch (child.pick(10)) {
     case 0:
     case 1:

@@ -7,7 +7,6 @@
 #include "Players.h"
 #include "Watchdog.h"
 
-#include "legacy/Screens.h"
 #include "ui/MenuScreen.h"
 #include "ui/Screen.h"
 

@@ -4,7 +4,6 @@
 #include "Child.h"
 
 #include "core/NumberText.h"
-#include "legacy/Screens.h"
 #include "ui/MenuScreen.h"
 #include "ui/Screen.h"
 

@@ -3,7 +3,6 @@
 #include "Players.h"
 #include "Program.h"
 
-#include "legacy/Screens.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
 

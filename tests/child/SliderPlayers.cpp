@@ -5,7 +5,6 @@
 #include "Players.h"
 
 #include "core/NumberText.h"
-#include "legacy/Modul1.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/numbers/DigitsScreen.h"
 

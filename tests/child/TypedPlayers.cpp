@@ -4,19 +4,15 @@
 #include "Players.h"
 
 #include "core/NumberText.h"
-#include "legacy/Modul1.h"
 #include "ui/ExerciseScreen.h"
 #include "ui/Label.h"
+#include "ui/numbers/WordsScreen.h"
 #include "ui/quantities/PicturesScreen.h"
+#include "ui/relations/CountingScreen.h"
+#include "ui/relations/NeighboursScreen.h"
 #include "ui/structure/DecompositionScreen.h"
 #include "ui/structure/NumberFamilyScreen.h"
 #include "ui/structure/NumberLineScreen.h"
-#include "legacy/Modul1.h"
-#include "ui/ExerciseScreen.h"
-#include "ui/Label.h"
-#include "ui/relations/CountingScreen.h"
-#include "ui/relations/NeighboursScreen.h"
-#include "ui/numbers/WordsScreen.h"
 
 #include <QLabel>
 

@@ -2,8 +2,6 @@
 
 #include "app/App.h"
 #include "core/Random.h"
-#include "legacy/Modul1.h"
-#include "legacy/Screens.h"
 #include "ui/Dialogs.h"
 #include "ui/MenuScreen.h"
 #include "ui/Program.h"
@@ -35,10 +33,6 @@ void initTestApplication() {
 TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
     QDir::setCurrent(dir_.path());
-    MODUL1::Zahl = 0;
-    MODUL1::ZahlText.clear();
-    MODUL1::Merker.clear();
-    MODUL1::Zahlenfeld.fill(0);
     app_ = std::make_unique<App>();
     running = this;
     Program::setEndHandler([this] { ended = true; });

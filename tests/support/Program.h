@@ -4,6 +4,7 @@
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
 
+#include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -34,6 +35,15 @@ private:
     std::unique_ptr<App> app_;
     QString previousDir_;
 };
+
+// A screen a test makes for itself, created on first use; it goes with the
+// other windows when the next test program starts.
+template <class T> T &standIn() {
+    static QPointer<T> screen;
+    if (!screen)
+        screen = new T;
+    return *screen;
+}
 
 // The program of the test running now (started or not).
 App &testApp();
