@@ -21,6 +21,7 @@ class MenuTest : public QObject {
 private slots:
     void initTestCase() { initTestApplication(); }
     void boxTitlesFitTheirBox();
+    void byKeyboardAlone();
 
     void startPosition_data();
     void startPosition();
@@ -355,6 +356,38 @@ void MenuTest::boxTitlesFitTheirBox() {
     for (const SeenBox &box : boxes.seen)
         QVERIFY2(box.width >= metrics.horizontalAdvance(box.title) + 3 * 32,
                  qPrintable(QStringLiteral("%1: %2 px").arg(box.title).arg(box.width)));
+}
+
+void MenuTest::byKeyboardAlone() {
+    TestProgram program;
+    program.writeSettings("1");
+    MenuScreen &menu = program.start();
+    auto *bar = control<QScrollBar>(&menu, "HBildlauf1");
+    auto *caption = control<QLabel>(&menu, "Bezeichnung1");
+    QApplication::setActiveWindow(&menu);
+    control<QPushButton>(&menu, "Befehl14")->setFocus();
+    for (int i = 0; i < 20 && menu.focusWidget() != bar; ++i)
+        QTest::keyClick(menu.focusWidget(), Qt::Key_Tab);
+    QCOMPARE(menu.focusWidget(), bar);
+    const QList<std::pair<Qt::Key, QString>> moves = {
+        {Qt::Key_Right, "Zahlen bis 100"},   {Qt::Key_End, "Zahlen bis 1000000"},
+        {Qt::Key_Left, "Zahlen bis 100000"}, {Qt::Key_PageDown, "Zahlen bis 10000"},
+        {Qt::Key_Home, "Zahlen bis 20"},     {Qt::Key_PageUp, "Zahlen bis 100"}};
+    for (const auto &[key, expected] : moves) {
+        QTest::keyClick(bar, key);
+        QCOMPARE(caption->text(), expected);
+    }
+    QCOMPARE(testApp().session().range(), 100);
+
+    // Enter on a focused button opens what it opens.
+    auto *info = control<QPushButton>(&menu, "Befehl12");
+    info->setFocus();
+    QTest::keyClick(info, Qt::Key_Return);
+    QVERIFY(testApp().info().isVisible());
+    auto *words = control<QPushButton>(&menu, "Befehl3");
+    words->setFocus();
+    QTest::keyClick(words, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(!menu.isVisible());
 }
 
 #include "test_shell_menu.moc"

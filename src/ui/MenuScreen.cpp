@@ -9,6 +9,8 @@
 #include "ui/Program.h"
 #include "ui/Twips.h"
 
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -89,6 +91,9 @@ MenuScreen::MenuScreen(Session &session)
     range_->setSingleStep(1);
     range_->setPageStep(1);
     range_->setValue(1);
+    // Tab reaches the bar, and the arrows, Page Up/Down, Home and End move it;
+    // a click does not take the focus from the buttons.
+    range_->setFocusPolicy(Qt::TabFocus);
     // valueChanged also follows the thumb while it is dragged, so the caption is live.
     connect(range_, &QScrollBar::valueChanged, this, &MenuScreen::rangeChanged);
 
@@ -97,6 +102,38 @@ MenuScreen::MenuScreen(Session &session)
     reward15_->setEnabled(false);
     connect(&session_, &Session::rewardEarned, reward15_, [this] { reward15_->setEnabled(true); });
     connect(reward15_, &QPushButton::clicked, this, &MenuScreen::fetchReward);
+}
+
+void MenuScreen::keyPressEvent(QKeyEvent *event) {
+    // Enter presses the focused button, as on the desktops the menu was made for.
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
+    Screen::keyPressEvent(event);
+}
+
+bool MenuScreen::eventFilter(QObject *watched, QEvent *event) {
+    // Qt's scroll bars turn the keys round (Left moves right); on the range
+    // bar Left, Down and Page Down go to smaller ranges, the others to larger.
+    if (watched == range_ && event->type() == QEvent::KeyPress) {
+        static const QHash<int, QAbstractSlider::SliderAction> actions = {
+            {Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},
+            {Qt::Key_Down, QAbstractSlider::SliderSingleStepSub},
+            {Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd},
+            {Qt::Key_Up, QAbstractSlider::SliderSingleStepAdd},
+            {Qt::Key_PageDown, QAbstractSlider::SliderPageStepSub},
+            {Qt::Key_PageUp, QAbstractSlider::SliderPageStepAdd},
+            {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+            {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
+        const auto action = actions.constFind(static_cast<QKeyEvent *>(event)->key());
+        if (action != actions.cend()) {
+            range_->triggerAction(*action);
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
 }
 
 void MenuScreen::load() {

@@ -49,6 +49,8 @@ public:
 protected:
     void load() override;
     void closeBox() override { askToEnd(); }
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void loadRange();
