@@ -65,6 +65,7 @@ private slots:
     void everyTypeAppendsItsTaskText();
     void twoDigitsTasksTwoLines();
     void appendsAfterHandTypedText();
+    void undoTakesBackTypingButNoTask();
     void borrowedTasksLeaveTheExercisesHidden();
     void emptySelectionIsTold();
     void clearEmptiesAtOnce();
@@ -254,6 +255,27 @@ void WorksheetDialogTest::appendsAfterHandTypedText() {
     press(dialog, "Befehl3");
     QCOMPARE(dialog.worksheetText(), QStringLiteral("Name:\r\nDatum: ____  42  ____\r\n"
                                                     "______  100  ______\r\n"));
+}
+
+void WorksheetDialogTest::undoTakesBackTypingButNoTask() {
+    TestProgram program;
+    program.writeSettings(" 2 \r\n");
+    WorksheetDialog &dialog = openWorksheets(program.start(), 100);
+    QPlainTextEdit *field = control<QPlainTextEdit>(&dialog, "Text1");
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("Name:"));
+    choose(dialog, QStringLiteral("Nachbarn"));
+    Random::script({fractionFor(42, 100), fractionFor(7, 100)});
+    press(dialog, "Befehl3");
+    press(dialog, "Befehl3");
+    const QString sheet = fieldText(dialog);
+    QCOMPARE(field->document()->availableUndoSteps(), 0);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("ab"));
+    QVERIFY(field->document()->isUndoAvailable());
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier); // nothing older to take back
+    QCOMPARE(fieldText(dialog), sheet);
 }
 
 void WorksheetDialogTest::borrowedTasksLeaveTheExercisesHidden() {

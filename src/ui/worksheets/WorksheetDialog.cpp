@@ -100,6 +100,10 @@ void WorksheetDialog::append(const QString &text) {
     QTextCursor end(textField_->document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
+    // A task the program puts in is no step to undo, as "Löschen" is none:
+    // Ctrl+Z takes back only what was typed since, and the history does not
+    // grow with every task of a long session.
+    textField_->document()->clearUndoRedoStacks();
     textField_->setTextCursor(end);
     textField_->ensureCursorVisible();
 }
