@@ -1,37 +1,186 @@
-// Renders every screen of the program offscreen to PNG files. The pictures
-// are the same on every run: fixed settings, and the random generator seeded
-// afresh before each screen opens.
+// Renders every screen of the program offscreen to PNG files, each with a
+// real task and the child partway through it, as the handbook shows them.
+// The pictures are the same on every run: fixed settings, the random
+// generator seeded afresh before each screen opens, and every control driven
+// the way a child drives it (keys, sliders, drops, clicks). Before anything is
+// saved, every font the screens ask for is checked: a face with a metric twin
+// (Arial) must be drawn in that twin, or the run fails.
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "core/Random.h"
+#include "core/numbers/NumberWords.h"
+#include "core/relations/ComparisonRules.h"
+#include "core/relations/NeighboursRules.h"
+#include "core/structure/DecompositionRules.h"
+#include "core/worksheets/WorksheetTasks.h"
+#include "drop_events.h"
 #include "ui/MenuScreen.h"
 #include "ui/Screen.h"
 #include "ui/memory/MemoryScreen.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QImage>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSet>
+#include <QScrollBar>
+#include <QStyleHints>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
-constexpr quint32 pictureSeed = 2024;
+constexpr quint32 pictureSeed = 2024000;
+constexpr int pictureRange = 1000; // the settings file below says position 3
+
+// The seed of the n-th picture. Neighbouring seeds of this generator often
+// start with the same number, so they lie far apart.
+quint32 seedOfPicture(int n) {
+    return pictureSeed + 7919u * quint32(n);
+}
+
+QString caption(QWidget *screen, const char *label) {
+    return control<QLabel>(screen, QLatin1String(label))->text();
+}
+
+void press(QWidget *screen, const char *button) {
+    QTest::mouseClick(control<QPushButton>(screen, QLatin1String(button)), Qt::LeftButton);
+}
+
+// Digit keys of the main keyboard, as the child types them.
+void type(QWidget *screen, const QString &digits) {
+    for (const QChar digit : digits)
+        QTest::keyClick(screen, Qt::Key(Qt::Key_0 + digit.digitValue()));
+}
+
+void drag(QWidget *screen, const QString &caption, const char *target) {
+    dropOnto(control<QLabel>(screen, QLatin1String(target)), *labelDrag(caption));
+}
+
+// What the child does on each screen before the picture is taken.
+
+void setDigits(QWidget *screen) {
+    // The sliders spell the task number; the word above follows them.
+    const QString number = caption(screen, "Bezeichnung1");
+    for (int place = 1; place <= number.size(); ++place)
+        control<QScrollBar>(screen, QStringLiteral("HBildlauf%1").arg(place))
+            ->setValue(number.at(number.size() - place).digitValue());
+}
+
+void typeWordDigits(QWidget *screen) {
+    const QString word = caption(screen, "Bezeichnung1");
+    for (int n = 1; n <= pictureRange; ++n)
+        if (NumberWords::of(n) == word)
+            return type(screen, QString::number(n));
+}
+
+void buildQuantity(QWidget *screen) {
+    const QString digits = caption(screen, "Bezeichnung1").rightJustified(4, QLatin1Char('0'));
+    const char *bars[] = {"HBildlauf4", "HBildlauf1", "HBildlauf2", "HBildlauf3"};
+    for (int i = 0; i < 4; ++i)
+        control<QScrollBar>(screen, QLatin1String(bars[i]))->setValue(digits.at(i).digitValue());
+}
+
+void typeMiddle(QWidget *screen) {
+    press(screen, "Befehl6"); // step 10
+    const int left = caption(screen, "Bezeichnung3").toInt();
+    const int right = caption(screen, "Bezeichnung4").toInt();
+    type(screen, QString::number((left + right) / 2));
+}
+
+void typeMissingMember(QWidget *screen) {
+    // Nine members of one family; the tenth has the one digit not shown.
+    QList<int> shown;
+    for (int i = 1; i <= 9; ++i)
+        shown << caption(screen, QStringLiteral("Bezeichnung%1").arg(i).toLatin1()).toInt();
+    const int base = *std::min_element(shown.cbegin(), shown.cend()) / 10 * 10;
+    int digitSum = 0;
+    for (int member : shown)
+        digitSum += member - base;
+    type(screen, QString::number(base + 45 - digitSum));
+}
+
+void typeFirstPlaceValue(QWidget *screen) {
+    // The first term only: the plus sign after it comes by itself.
+    const QString sum = DecompositionRules::placeValueSum(caption(screen, "Bezeichnung1").toInt());
+    type(screen, sum.section(QLatin1Char('+'), 0, 0));
+}
+
+void typeTensNeighbour(QWidget *screen) {
+    press(screen, "Befehl4"); // place Z
+    bool predecessor = false;
+    int number = 0;
+    for (;;) {
+        predecessor = caption(screen, "Bezeichnung1").isEmpty();
+        const char *shown = predecessor ? "Bezeichnung2" : "Bezeichnung1";
+        number = caption(screen, shown).toInt();
+        if (number % 10 != 0)
+            break;
+        // A whole ten is its own Z-predecessor: a click on it asks for another task.
+        QTest::mouseClick(control<QLabel>(screen, QLatin1String(shown)), Qt::LeftButton);
+    }
+    const auto kind =
+        predecessor ? NeighboursTask::Kind::Predecessor : NeighboursTask::Kind::Successor;
+    type(screen,
+         QString::number(NeighboursRules::expectedNeighbour(number, QStringLiteral("Z"), kind)));
+}
+
+void dropFirstSigns(QWidget *screen) {
+    for (int k = 0; k < 2; ++k) {
+        const int left =
+            caption(screen, QStringLiteral("Bezeichnung%1").arg(5 + k).toLatin1()).toInt();
+        const int right =
+            caption(screen, QStringLiteral("Bezeichnung%1").arg(6 + k).toLatin1()).toInt();
+        drag(screen, ComparisonRules::sign(left, right),
+             QStringLiteral("Bezeichnung%1").arg(10 + k).toLatin1());
+    }
+}
+
+void countOnByTen(QWidget *screen) {
+    press(screen, "Befehl8"); // + 10
+    const int start = caption(screen, "Bezeichnung1").toInt();
+    ModalBoxes boxes; // a right box in the middle of the row shows none
+    type(screen, QString::number(start + 10));
+    QTest::keyClick(screen, Qt::Key_Return);
+    type(screen, QString::number(start + 20).left(1));
+}
+
+void orderTwoSmallest(QWidget *screen) {
+    QList<int> numbers;
+    for (int k = 6; k <= 10; ++k)
+        numbers << caption(screen, QStringLiteral("Bezeichnung%1").arg(k).toLatin1()).toInt();
+    std::sort(numbers.begin(), numbers.end());
+    drag(screen, QString::number(numbers.at(0)), "Bezeichnung1");
+    drag(screen, QString::number(numbers.at(1)), "Bezeichnung2");
+}
 
 struct Shot {
     const char *button; // the menu button that opens the screen
     const char *file;
+    std::function<void(QWidget *)> work;
 };
 
 // The exercises in the menu's order, then the info screen.
 const Shot menuShots[] = {
-    {"Befehl2", "ziffern"},  {"Befehl3", "woerter"},  {"Befehl4", "mengen"},
-    {"Befehl5", "bilder"},   {"Befehl6", "strahl"},   {"Befehl7", "familie"},
-    {"Befehl8", "zerlegen"}, {"Befehl9", "nachbarn"}, {"Befehl10", "vergleichen"},
-    {"Befehl11", "zaehlen"}, {"Befehl14", "ordnen"},  {"Befehl12", "info"},
+    {"Befehl2", "ziffern", setDigits},
+    {"Befehl3", "woerter", typeWordDigits},
+    {"Befehl4", "mengen", buildQuantity},
+    {"Befehl5", "bilder", nullptr}, // the picture is the task
+    {"Befehl6", "strahl", typeMiddle},
+    {"Befehl7", "familie", typeMissingMember},
+    {"Befehl8", "zerlegen", typeFirstPlaceValue},
+    {"Befehl9", "nachbarn", typeTensNeighbour},
+    {"Befehl10", "vergleichen", dropFirstSigns},
+    {"Befehl11", "zaehlen", countOnByTen},
+    {"Befehl14", "ordnen", orderTwoSmallest},
+    {"Befehl12", "info", nullptr},
 };
 
 // A picture of one plain colour means the screen drew nothing.
@@ -45,6 +194,12 @@ bool isBlank(const QImage &image) {
 }
 
 bool save(QWidget *screen, const QDir &out, const QString &name) {
+    // Taken once the window is active, as the child sees it: focus frames
+    // and cursors drawn the same on every run.
+    if (!QTest::qWaitForWindowActive(screen)) {
+        std::fprintf(stderr, "%s never became the active window\n", qPrintable(name));
+        return false;
+    }
     const QImage image = screen->grab().toImage();
     const QString path = out.filePath(name + QStringLiteral(".png"));
     if (image.isNull() || isBlank(image) || !image.save(path)) {
@@ -55,6 +210,66 @@ bool save(QWidget *screen, const QDir &out, const QString &name) {
     return true;
 }
 
+QString nameOf(const QWidget *w) {
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                     : w->objectName();
+}
+
+// Faces with a metric twin on free systems: the screens keep their layout
+// only when the twin stands in.
+QString metricTwin(const QString &family) {
+    if (family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Sans");
+    return QString();
+}
+
+// Every font a widget of these windows asks for, and the face drawn in its
+// place. A face with a twin must come out as that twin; a face the program
+// names with a fallback of its own (a style hint) may fall back, and that is
+// said; so may the platform's default face; anything else fails.
+bool checkFonts(const QList<QWidget *> &windows) {
+    // What a widget gets that asks for nothing: the platform's own generic
+    // face ("Sans Serif"), drawn in whatever the system makes of it.
+    const QString defaultFamily = QApplication::font().family();
+    QSet<QString> told;
+    bool ok = true;
+    for (QWidget *window : windows) {
+        QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        widgets.prepend(window);
+        for (QWidget *w : widgets) {
+            const QFont asked = w->font();
+            const QString shown = QFontInfo(asked).family();
+            const QString line = asked.family() + QStringLiteral(" -> ") + shown;
+            if (told.contains(line))
+                continue;
+            told << line;
+            const QString twin = metricTwin(asked.family());
+            QString verdict;
+            if (shown == asked.family())
+                verdict = QStringLiteral("as asked");
+            else if (asked.family() == defaultFamily)
+                verdict = QStringLiteral("the platform's default face");
+            else if (!twin.isEmpty() && shown == twin)
+                verdict = QStringLiteral("its metric twin");
+            else if (twin.isEmpty() && asked.styleHint() != QFont::AnyStyle)
+                verdict = QStringLiteral("FALLBACK: not installed, the program's own fallback");
+            if (verdict.isEmpty()) {
+                std::fprintf(
+                    stderr, "font %s is drawn as %s (in %s of %s)%s\n", qPrintable(asked.family()),
+                    qPrintable(shown), qPrintable(nameOf(w)), qPrintable(nameOf(window)),
+                    twin.isEmpty() ? ""
+                                   : qPrintable(QStringLiteral(": install the font ") + twin +
+                                                QStringLiteral(" (fonts-liberation)")));
+                ok = false;
+            } else {
+                std::printf("font %s: %s (%s)\n", qPrintable(line), qPrintable(verdict),
+                            qPrintable(nameOf(window)));
+            }
+        }
+    }
+    return ok;
+}
+
 QList<QWidget *> visibleScreens() {
     QList<QWidget *> shown;
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -63,14 +278,14 @@ QList<QWidget *> visibleScreens() {
     return shown;
 }
 
-// Presses a menu button and returns the screen it brought up (the menu hides).
-QWidget *openFromMenu(MenuScreen &menu, const char *button, const QStringList &answers = {}) {
-    Random::seed(pictureSeed);
-    ModalBoxes boxes(answers);
+// Presses a menu button and returns the screen it brought up (the menu hides);
+// the caller's ModalBoxes answer the boxes on the way.
+QWidget *openFromMenu(MenuScreen &menu, const char *button, int picture) {
+    Random::seed(seedOfPicture(picture));
     QTest::mouseClick(control<QPushButton>(&menu, QLatin1String(button)), Qt::LeftButton);
     for (QWidget *w : visibleScreens())
         if (w != &menu)
-            return w;
+            return QTest::qWaitForWindowActive(w) ? w : nullptr;
     return nullptr;
 }
 
@@ -79,6 +294,43 @@ void backToMenu(MenuScreen &menu) {
         if (w != &menu)
             w->hide();
     menu.show();
+}
+
+// A worksheet as a teacher starts one: a line typed by hand, then tasks.
+void composeSheet(QWidget *sheet) {
+    auto *text = control<QPlainTextEdit>(sheet, QStringLiteral("Text1"));
+    text->setFocus();
+    QTest::keyClicks(text, QStringLiteral("Name: ________________"));
+    QTest::keyClick(text, Qt::Key_Return);
+    // One task of every type, in the order of the list.
+    auto *types = control<QComboBox>(sheet, QStringLiteral("Kombi1"));
+    for (const QString &type : WorksheetTasks::types()) {
+        types->setCurrentText(type);
+        press(sheet, "Befehl3");
+    }
+    text->verticalScrollBar()->setValue(0);
+}
+
+// The memory game partway: one pair found, two different cards face up.
+void playSomeCards(MemoryScreen &memory) {
+    auto click = [&memory](int card) {
+        QTest::mouseClick(control<QLabel>(&memory, QStringLiteral("Bezeichnung%1").arg(card)),
+                          Qt::LeftButton);
+    };
+    click(1); // deals, and card 1 is up
+    const MemoryGame &game = memory.game();
+    int partner = 2;
+    while (game.numberOn(partner) != game.numberOn(1))
+        ++partner;
+    click(partner);
+    int first = 2;
+    while (first == partner)
+        ++first;
+    int second = first + 1;
+    while (second == partner || game.numberOn(second) == game.numberOn(first))
+        ++second;
+    click(first);
+    click(second);
 }
 
 } // namespace
@@ -95,30 +347,63 @@ int main(int argc, char **argv) {
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
     initTestApplication();
+    // A blinking text cursor would be caught at a different phase each run.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
 
     bool ok = true;
     {
         TestProgram program;              // its own current directory and settings file
         program.writeSettings(" 3 \r\n"); // numbers up to 1000
         MenuScreen &menu = program.start();
+        // The fonts are checked on every window shown, once all are made.
+        QList<QWidget *> windows{&menu};
         ok &= save(&menu, out, QStringLiteral("menu"));
 
+        int picture = 0;
         for (const Shot &shot : menuShots) {
-            QWidget *screen = openFromMenu(menu, shot.button);
-            ok &= screen && save(screen, out, QLatin1String(shot.file));
+            ModalBoxes boxes;
+            QWidget *screen = openFromMenu(menu, shot.button, ++picture);
+            if (screen && shot.work)
+                shot.work(screen);
+            ok &= screen && boxes.unexpected == 0 && save(screen, out, QLatin1String(shot.file));
+            if (screen)
+                windows << screen;
             backToMenu(menu);
         }
 
-        // The worksheet dialog, where this build has one: the prompt wants the range.
-        if (QWidget *sheet = openFromMenu(menu, "Befehl13", {QStringLiteral("=1000")}))
+        // "Druck": the prompt with the range typed in, then the dialog with a sheet.
+        ModalBoxes boxes({QStringLiteral("=") + QString::number(pictureRange)});
+        boxes.onBox = [&](const SeenBox &) {
+            if (auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                // As the teacher sees it: the number typed in.
+                prompt->setTextValue(QString::number(pictureRange));
+                ok &= save(prompt, out, QStringLiteral("passwort"));
+                ok &= checkFonts({prompt}); // it is gone once answered
+            }
+        };
+        QWidget *sheet = openFromMenu(menu, "Befehl13", ++picture);
+        if (sheet) {
+            composeSheet(sheet);
             ok &= save(sheet, out, QStringLiteral("arbeitsblatt"));
+            windows << sheet;
+        } else {
+            std::fprintf(stderr, "the worksheet dialog did not open\n");
+            ok = false;
+        }
         backToMenu(menu);
 
-        Random::seed(pictureSeed);
+        Random::seed(seedOfPicture(++picture));
         menu.hide();
         MemoryScreen &memory = testApp().memory();
         memory.display();
+        playSomeCards(memory);
         ok &= save(&memory, out, QStringLiteral("memo"));
+        windows << &memory;
+
+        if (!checkFonts(windows)) {
+            std::fprintf(stderr, "the pictures would not show the program's fonts\n");
+            ok = false;
+        }
     }
     return ok ? 0 : 1;
 }
