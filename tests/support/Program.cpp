@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include "RecordingSpeaker.h"
+
 #include "app/App.h"
 #include "core/Random.h"
 #include "legacy/Modul1.h"
@@ -26,14 +28,22 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 }
 } // namespace
 
+RecordingSpeaker &testSpeaker() {
+    static RecordingSpeaker speaker;
+    return speaker;
+}
+
 void initTestApplication() {
     previousHandler = qInstallMessageHandler(quietHandler);
+    // Screens say nothing in tests: no speech service starts on the machine.
+    Speaker::setShared(&testSpeaker());
     qApp->setQuitOnLastWindowClosed(false);
     installGermanTranslations();
 }
 
 TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
+    testSpeaker().reset();
     QDir::setCurrent(dir_.path());
     MODUL1::Zahl = 0;
     MODUL1::ZahlText.clear();
