@@ -4,9 +4,9 @@
 
 #include <QStringList>
 
-// A speaker that says nothing and records what it was asked, in order:
-// "say WORD", "restart WORD" (asked while still speaking), "stop". A word
-// counts as being spoken until finishSpeaking() or stop().
+// Says nothing and records what it is asked, in order: "say WORD", "restart
+// WORD" (asked while still speaking), "stop". A word is being spoken until
+// finishSpeaking() or stop().
 class RecordingSpeaker : public Speaker {
 public:
     QStringList calls;
@@ -27,8 +27,7 @@ public:
     QString unavailableReason() const override { return reason_; }
 
     void finishSpeaking() { speaking_ = false; }
-    // An empty reason makes it available.
-    void setUnavailable(const QString &reason) {
+    void setUnavailable(const QString &reason) { // empty: available
         reason_ = reason;
         emit availabilityChanged();
     }
@@ -44,5 +43,5 @@ private:
     QString reason_;
 };
 
-// The speaker every test program's screens use (installed by initTestApplication()).
+// The speaker of every test program's screens (installed by initTestApplication()).
 RecordingSpeaker &testSpeaker();

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include <QMutex>
 #include <QStandardPaths>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QVoice>
 
 namespace {
@@ -29,15 +31,107 @@ bool isGerman(const QLocale &locale) {
 }
 } // namespace
 
-TextToSpeechSpeaker::TextToSpeechSpeaker(QObject *parent) : Speaker(parent) {
-    thread_.setObjectName(QStringLiteral("speech"));
-}
+// The engine's side, in the engine's thread. It reports to its speaker only
+// while that exists: a speaker that is gone may have left it behind, stuck in
+// a call to a speech service that never answers.
+class TextToSpeechSpeaker::Host : public QObject {
+public:
+    explicit Host(TextToSpeechSpeaker *owner) : owner_(owner) {}
+
+    void detach() {
+        QMutexLocker lock(&ownerMutex_);
+        owner_ = nullptr;
+    }
+
+    void open() {
+        if (QTextToSpeech::availableEngines().isEmpty()) {
+            reportOpened(QString::fromUtf8(noEngineText));
+            return;
+        }
+        engine_ = new QTextToSpeech(this);
+        connect(engine_, &QTextToSpeech::stateChanged, this, &Host::stateChanged);
+        if (engine_->state() == QTextToSpeech::Ready)
+            chooseVoice();
+        else if (engine_->state() == QTextToSpeech::Error)
+            reportOpened(connectionFailure(engine_->engine()));
+        // else an engine that gets ready later says so through stateChanged
+    }
+
+    void say(const QString &word) {
+        engine_->stop();
+        engine_->say(word);
+    }
+    void stop() { engine_->stop(); }
+
+private:
+    void chooseVoice() {
+        voiceChosen_ = true;
+        const QLocale germany(QLocale::German, QLocale::Germany);
+        const QList<QLocale> locales = engine_->availableLocales();
+        const auto german = locales.contains(germany)
+                                ? std::find(locales.begin(), locales.end(), germany)
+                                : std::find_if(locales.begin(), locales.end(), isGerman);
+        if (german == locales.end()) {
+            reportOpened(QString::fromUtf8(noGermanVoiceText));
+            return;
+        }
+        engine_->setLocale(*german);
+        if (!isGerman(engine_->voice().locale())) {
+            const QList<QVoice> voices = engine_->availableVoices();
+            const auto voice = std::find_if(voices.begin(), voices.end(),
+                                            [](const QVoice &v) { return isGerman(v.locale()); });
+            if (voice == voices.end()) {
+                reportOpened(QString::fromUtf8(noGermanVoiceText));
+                return;
+            }
+            engine_->setVoice(*voice);
+        }
+        engine_->setRate(childRate);
+        reportOpened(QString());
+    }
+
+    void stateChanged(QTextToSpeech::State state) {
+        if (voiceChosen_)
+            post([state](TextToSpeechSpeaker *owner) { owner->engineStateChanged(state); });
+        else if (state == QTextToSpeech::Ready)
+            chooseVoice();
+        else if (state == QTextToSpeech::Error)
+            reportOpened(connectionFailure(engine_->engine()));
+    }
+
+    void reportOpened(const QString &failure) {
+        const QVoice voice = failure.isEmpty() ? engine_->voice() : QVoice();
+        post([failure, name = voice.name(), locale = voice.locale()](TextToSpeechSpeaker *owner) {
+            owner->engineOpened(failure, name, locale);
+        });
+    }
+
+    // Runs f with the speaker in the speaker's thread; a call still queued
+    // when the speaker is deleted is dropped with it.
+    template <class F> void post(F f) {
+        QMutexLocker lock(&ownerMutex_);
+        if (owner_)
+            QMetaObject::invokeMethod(
+                owner_, [owner = owner_, f] { f(owner); }, Qt::QueuedConnection);
+    }
+
+    QMutex ownerMutex_;
+    TextToSpeechSpeaker *owner_;
+    QTextToSpeech *engine_ = nullptr;
+    bool voiceChosen_ = false;
+};
+
+TextToSpeechSpeaker::TextToSpeechSpeaker(QObject *parent) : Speaker(parent) {}
 
 TextToSpeechSpeaker::~TextToSpeechSpeaker() {
-    // The engine is deleted in its own thread when that ends; an engine still
-    // connecting cannot be interrupted and is waited for.
-    thread_.quit();
-    thread_.wait();
+    if (!thread_)
+        return;
+    host_->detach();
+    thread_->quit(); // the host and its engine are deleted as the thread ends
+    // An engine stuck in a call cannot be interrupted: its thread is then left
+    // to end with the program rather than holding the program's end up.
+    if (thread_->wait(1000))
+        delete thread_;
 }
 
 bool TextToSpeechSpeaker::available() const {
@@ -50,21 +144,15 @@ QString TextToSpeechSpeaker::unavailableReason() const {
 }
 
 void TextToSpeechSpeaker::say(const QString &word) {
-    if (word.isEmpty() || !available())
-        return;
-    QMetaObject::invokeMethod(
-        host_,
-        [this, word] {
-            engine_->stop();
-            engine_->say(word);
-        },
-        Qt::QueuedConnection);
+    if (!word.isEmpty() && available())
+        QMetaObject::invokeMethod(
+            host_, [host = host_, word] { host->say(word); }, Qt::QueuedConnection);
 }
 
 void TextToSpeechSpeaker::stop() {
     if (status_ == Status::Ready)
         QMetaObject::invokeMethod(
-            host_, [this] { engine_->stop(); }, Qt::QueuedConnection);
+            host_, [host = host_] { host->stop(); }, Qt::QueuedConnection);
 }
 
 void TextToSpeechSpeaker::start() {
@@ -72,92 +160,14 @@ void TextToSpeechSpeaker::start() {
         return;
     status_ = Status::Starting;
     reason_ = QString::fromUtf8(startingText);
-    host_ = new QObject;
-    host_->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, host_, &QObject::deleteLater);
-    thread_.start();
+    thread_ = new QThread;
+    thread_->setObjectName(QStringLiteral("speech"));
+    host_ = new Host(this);
+    host_->moveToThread(thread_);
+    connect(thread_, &QThread::finished, host_, &QObject::deleteLater);
+    thread_->start();
     QMetaObject::invokeMethod(
-        host_, [this] { openEngine(); }, Qt::QueuedConnection);
-}
-
-void TextToSpeechSpeaker::becomeUnavailable(const QString &reason) {
-    status_ = Status::Unavailable;
-    reason_ = reason;
-    if (speaking_) {
-        speaking_ = false;
-        emit speakingChanged(false);
-    }
-    emit availabilityChanged();
-}
-
-void TextToSpeechSpeaker::openEngine() {
-    if (QTextToSpeech::availableEngines().isEmpty()) {
-        reportOpened(QString::fromUtf8(noEngineText));
-        return;
-    }
-    engine_ = new QTextToSpeech(host_);
-    watchEngine();
-    switch (engine_->state()) {
-    case QTextToSpeech::Ready:
-        chooseVoice();
-        break;
-    case QTextToSpeech::Error:
-        reportOpened(connectionFailure(engine_->engine()));
-        break;
-    default: // an engine that gets ready later says so through stateChanged
-        break;
-    }
-}
-
-void TextToSpeechSpeaker::chooseVoice() {
-    voiceChosen_ = true;
-    const QLocale germany(QLocale::German, QLocale::Germany);
-    const QList<QLocale> locales = engine_->availableLocales();
-    QLocale locale = germany;
-    if (!locales.contains(germany)) {
-        const auto german = std::find_if(locales.begin(), locales.end(), isGerman);
-        if (german == locales.end()) {
-            reportOpened(QString::fromUtf8(noGermanVoiceText));
-            return;
-        }
-        locale = *german;
-    }
-    engine_->setLocale(locale);
-    if (!isGerman(engine_->voice().locale())) {
-        const QList<QVoice> voices = engine_->availableVoices();
-        const auto german = std::find_if(voices.begin(), voices.end(),
-                                         [](const QVoice &v) { return isGerman(v.locale()); });
-        if (german == voices.end()) {
-            reportOpened(QString::fromUtf8(noGermanVoiceText));
-            return;
-        }
-        engine_->setVoice(*german);
-    }
-    engine_->setRate(childRate);
-    reportOpened(QString());
-}
-
-void TextToSpeechSpeaker::reportOpened(const QString &failure) {
-    const QVoice voice = engine_ ? engine_->voice() : QVoice();
-    const QString name = failure.isEmpty() ? voice.name() : QString();
-    const QLocale locale = failure.isEmpty() ? voice.locale() : QLocale::c();
-    QMetaObject::invokeMethod(
-        this, [this, failure, name, locale] { engineOpened(failure, name, locale); },
-        Qt::QueuedConnection);
-}
-
-void TextToSpeechSpeaker::watchEngine() {
-    connect(engine_, &QTextToSpeech::stateChanged, host_, [this](QTextToSpeech::State state) {
-        if (!voiceChosen_) {
-            if (state == QTextToSpeech::Ready)
-                chooseVoice();
-            else if (state == QTextToSpeech::Error)
-                reportOpened(connectionFailure(engine_->engine()));
-            return;
-        }
-        QMetaObject::invokeMethod(
-            this, [this, state] { engineStateChanged(state); }, Qt::QueuedConnection);
-    });
+        host_, [host = host_] { host->open(); }, Qt::QueuedConnection);
 }
 
 void TextToSpeechSpeaker::engineOpened(const QString &failure, const QString &voiceName,
@@ -187,4 +197,14 @@ void TextToSpeechSpeaker::engineStateChanged(int state) {
         speaking_ = speaking;
         emit speakingChanged(speaking);
     }
+}
+
+void TextToSpeechSpeaker::becomeUnavailable(const QString &reason) {
+    status_ = Status::Unavailable;
+    reason_ = reason;
+    if (speaking_) {
+        speaking_ = false;
+        emit speakingChanged(false);
+    }
+    emit availabilityChanged();
 }

@@ -3,9 +3,8 @@
 #include "Speaker.h"
 
 #include <QLocale>
-#include <QThread>
 
-class QTextToSpeech;
+class QThread;
 
 // Speech through Qt's text-to-speech engine, in a German voice and a little
 // slower than usual, for children. Connecting may start the speech service
@@ -39,23 +38,15 @@ signals:
     void speakingChanged(bool speaking);
 
 private:
+    class Host;
+
     void start();
-    void becomeUnavailable(const QString &reason);
-
-    // Run in the engine's thread; they report back to this object's thread.
-    void openEngine();
-    void chooseVoice();
-    void reportOpened(const QString &failure);
-    void watchEngine();
-
-    // Back in this object's thread.
     void engineOpened(const QString &failure, const QString &voiceName, const QLocale &locale);
     void engineStateChanged(int state);
+    void becomeUnavailable(const QString &reason);
 
-    QThread thread_;
-    QObject *host_ = nullptr;         // lives in thread_; the engine is its child
-    QTextToSpeech *engine_ = nullptr; // used in thread_ only
-    bool voiceChosen_ = false;        // in thread_ only
+    QThread *thread_ = nullptr;
+    Host *host_ = nullptr; // lives in thread_ and holds the engine
     Status status_ = Status::NotStarted;
     QString reason_;
     bool speaking_ = false;
