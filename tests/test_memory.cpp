@@ -1,4 +1,5 @@
 // The memory game screen, played through its real card labels from the menu.
+#include "Fractions.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "core/Random.h"
@@ -15,19 +16,6 @@
 namespace {
 
 const QString deal = QStringLiteral("123456789123456789"); // card i and card i + 9 pair up
-
-// Fractions that make the deal put the digits 1, 1, 2, 2, ... 9, 9 on the
-// places that `wanted` gives them.
-QList<double> scriptFor(const QString &wanted) {
-    QList<double> script;
-    QString left = wanted;
-    for (const QChar digit : QStringLiteral("112233445566778899")) {
-        const int place = int(left.indexOf(digit));
-        left[place] = QLatin1Char('x');
-        script << (place + 0.5) / 18.0;
-    }
-    return script;
-}
 
 Label *card(QWidget *game, int number) {
     return control<Label>(game, QStringLiteral("Bezeichnung%1").arg(number));
@@ -168,7 +156,7 @@ void MemoryTest::wholeGame() {
     program.writeSettings(" 1 \r\n");
     MenuScreen &menu = program.start();
     MemoryScreen *game = openReward(menu);
-    Random::script(scriptFor(deal));
+    Random::script(dealFractions(deal));
 
     // The first click deals and turns the clicked card up as the first card.
     click(game, 1);
@@ -261,7 +249,7 @@ void MemoryTest::nextGameDealsAnewOnDarkBlue() {
     program.writeSettings(" 1 \r\n");
     MenuScreen &menu = program.start();
     MemoryScreen *game = openReward(menu);
-    Random::script(scriptFor(deal));
+    Random::script(dealFractions(deal));
     {
         ModalBoxes boxes({"OK"});
         for (int n = 1; n <= 9; ++n) {
@@ -275,7 +263,7 @@ void MemoryTest::nextGameDealsAnewOnDarkBlue() {
     QVERIFY(game->isVisible());
     QCOMPARE(colours(game), QList<QColor>(18, QColor(0, 0, 128)));
     const QString second = QStringLiteral("987654321987654321");
-    Random::script(scriptFor(second));
+    Random::script(dealFractions(second));
     click(game, 18);
     QCOMPARE(Random::scriptLeft(), 0);
     QCOMPARE(dealOf(game), second);
@@ -302,7 +290,7 @@ void MemoryTest::stop() {
     program.writeSettings(" 1 \r\n");
     MenuScreen &menu = program.start();
     MemoryScreen *game = openReward(menu);
-    Random::script(scriptFor(deal));
+    Random::script(dealFractions(deal));
 
     // A pair found and a mismatch up: a turn in progress.
     click(game, 4);

@@ -1,5 +1,6 @@
 // The number family screen end to end: its layout, the missing member typed
 // right or wrong, and a new family on a click.
+#include "Fractions.h"
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "structure_typing.h"
@@ -13,14 +14,6 @@
 #include <QPushButton>
 
 namespace {
-
-// Scripted fractions that shuffle the digits into the given order.
-QList<double> digitFractions(const QList<int> &digits) {
-    QList<double> fractions;
-    for (int d : digits)
-        fractions << (d + 0.5) / 10;
-    return fractions;
-}
 
 NumberFamilyScreen &openFamily(TestProgram &program, int rangePosition,
                                const QList<double> &script) {

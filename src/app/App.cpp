@@ -20,6 +20,8 @@
 #include <QApplication>
 #include <QEvent>
 
+#include <type_traits>
+
 namespace {
 
 // Watches the menu for its first paint.
@@ -61,21 +63,21 @@ App::App() : menu_(new MenuScreen(session_)) {
 }
 
 App::~App() {
-    delete quantities_;
-    delete pictures_;
-    delete digits_;
-    delete words_;
-    delete memory_;
-    delete worksheet_;
-    delete info_;
-    delete numberLine_;
-    delete numberFamily_;
-    delete decomposition_;
-    delete neighbours_;
-    delete comparison_;
-    delete counting_;
-    delete ordering_;
+    for (const QPointer<Screen> &screen : owned_)
+        delete screen;
     delete menu_;
+}
+
+template <class T> T &App::created(QPointer<T> &slot) {
+    if (!slot) {
+        if constexpr (std::is_constructible_v<T, Session &>)
+            slot = new T(session_);
+        else
+            slot = new T;
+        returnsToMenu(*slot);
+        owned_.push_back(slot.data());
+    }
+    return *slot;
 }
 
 void App::returnsToMenu(Screen &screen) {
@@ -85,6 +87,7 @@ void App::returnsToMenu(Screen &screen) {
 InfoScreen &App::info() {
     if (!info_) {
         info_ = new InfoScreen;
+        owned_.push_back(info_.data());
         // The menu comes to the front only when it is on the screen: an
         // exercise opened meanwhile keeps the menu hidden.
         QObject::connect(info_, &Screen::leftScreen, menu_, [this] {
@@ -96,69 +99,55 @@ InfoScreen &App::info() {
 }
 
 DigitsScreen &App::digits() {
-    if (!digits_)
-        digits_ = new DigitsScreen(session_);
-    return backToMenu(*digits_);
+    return created(digits_);
 }
+
 WordsScreen &App::words() {
-    if (!words_)
-        words_ = new WordsScreen(session_);
-    return backToMenu(*words_);
+    return created(words_);
 }
+
 QuantitiesScreen &App::quantities() {
-    if (!quantities_)
-        quantities_ = new QuantitiesScreen(session_);
-    return backToMenu(*quantities_);
+    return created(quantities_);
 }
+
 PicturesScreen &App::pictures() {
-    if (!pictures_)
-        pictures_ = new PicturesScreen(session_);
-    return backToMenu(*pictures_);
+    return created(pictures_);
 }
+
 NumberLineScreen &App::numberLine() {
-    if (!numberLine_)
-        numberLine_ = new NumberLineScreen(session_);
-    return backToMenu(*numberLine_);
+    return created(numberLine_);
 }
+
 NumberFamilyScreen &App::numberFamily() {
-    if (!numberFamily_)
-        numberFamily_ = new NumberFamilyScreen(session_);
-    return backToMenu(*numberFamily_);
+    return created(numberFamily_);
 }
+
 DecompositionScreen &App::decomposition() {
-    if (!decomposition_)
-        decomposition_ = new DecompositionScreen(session_);
-    return backToMenu(*decomposition_);
+    return created(decomposition_);
 }
+
 NeighboursScreen &App::neighbours() {
-    if (!neighbours_)
-        neighbours_ = new NeighboursScreen(session_);
-    return backToMenu(*neighbours_);
+    return created(neighbours_);
 }
+
 ComparisonScreen &App::comparison() {
-    if (!comparison_)
-        comparison_ = new ComparisonScreen(session_);
-    return backToMenu(*comparison_);
+    return created(comparison_);
 }
+
 CountingScreen &App::counting() {
-    if (!counting_)
-        counting_ = new CountingScreen(session_);
-    return backToMenu(*counting_);
+    return created(counting_);
 }
+
 OrderingScreen &App::ordering() {
-    if (!ordering_)
-        ordering_ = new OrderingScreen(session_);
-    return backToMenu(*ordering_);
+    return created(ordering_);
 }
+
 WorksheetDialog &App::worksheet() {
-    if (!worksheet_)
-        worksheet_ = new WorksheetDialog(session_);
-    return backToMenu(*worksheet_);
+    return created(worksheet_);
 }
+
 MemoryScreen &App::memory() {
-    if (!memory_)
-        memory_ = new MemoryScreen;
-    return backToMenu(*memory_);
+    return created(memory_);
 }
 
 MenuScreen &App::menu() {

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <vector>
 
 class ComparisonScreen;
 class CountingScreen;
@@ -59,14 +60,14 @@ public:
     void returnsToMenu(Screen &screen);
 
 private:
-    template <class T> T &backToMenu(T &screen) {
-        returnsToMenu(screen);
-        return screen;
-    }
+    // The screen in this slot, created on first use and sent back to the menu
+    // when it is left.
+    template <class T> T &created(QPointer<T> &slot);
 
     Session session_;
     QPointer<MenuScreen> menu_;
     QPointer<InfoScreen> info_;
+    std::vector<QPointer<Screen>> owned_;
     QPointer<QuantitiesScreen> quantities_;
     QPointer<PicturesScreen> pictures_;
     QPointer<NumberLineScreen> numberLine_;

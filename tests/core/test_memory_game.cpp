@@ -1,5 +1,6 @@
 // The memory game without a screen: the deal, the card captions and the
 // turns of a game, played on a scripted deal.
+#include "Fractions.h"
 #include "core/Random.h"
 #include "core/memory/MemoryGame.h"
 
@@ -14,19 +15,6 @@ namespace {
 
 // Card i and card i + 9 pair up.
 const QString pairedDeal = QStringLiteral("123456789123456789");
-
-// Fractions that make the deal put the numbers 1, 1, 2, 2, ... 9, 9 on the
-// places that `wanted` gives them.
-QList<double> scriptFor(const QString &wanted) {
-    QList<double> script;
-    QString left = wanted;
-    for (const QChar digit : QStringLiteral("112233445566778899")) {
-        const int place = int(left.indexOf(digit));
-        left[place] = QLatin1Char('x');
-        script << (place + 0.5) / 18.0;
-    }
-    return script;
-}
 
 QString dealText(const std::array<int, MemoryGame::cardCount> &deal) {
     QString text;
@@ -122,7 +110,7 @@ void MemoryGameTest::firstClickDeals() {
     QCOMPARE(game.phase(), Phase::NotDealt);
     QCOMPARE(cardsWhere(game, &MemoryGame::isFaceUp), QList<int>());
     QSignalSpy phases(&game, &MemoryGame::phaseChanged);
-    Random::script(scriptFor(pairedDeal));
+    Random::script(dealFractions(pairedDeal));
     game.turn(5);
     QCOMPARE(Random::scriptLeft(), 0); // the whole deal, and nothing more
     for (int card = 1; card <= 18; ++card)
@@ -171,7 +159,7 @@ void MemoryGameTest::turns() {
     QFETCH(QList<int>, found);
     MemoryGame game;
     QSignalSpy ended(&game, &MemoryGame::gameOver);
-    Random::script(scriptFor(pairedDeal));
+    Random::script(dealFractions(pairedDeal));
     for (int card : clicks)
         game.turn(card);
     QCOMPARE(game.phase(), phase);
@@ -184,7 +172,7 @@ void MemoryGameTest::turns() {
 
 void MemoryGameTest::lastPairEndsTheGame() {
     MemoryGame game;
-    Random::script(scriptFor(pairedDeal));
+    Random::script(dealFractions(pairedDeal));
     QList<int> upAtEnd;
     QSignalSpy ended(&game, &MemoryGame::gameOver);
     connect(&game, &MemoryGame::gameOver, this,
@@ -204,7 +192,7 @@ void MemoryGameTest::lastPairEndsTheGame() {
 
 void MemoryGameTest::clearedBoardDealsAnew() {
     MemoryGame game;
-    Random::script(scriptFor(pairedDeal));
+    Random::script(dealFractions(pairedDeal));
     for (int card = 1; card <= 9; ++card) {
         game.turn(card);
         game.turn(card + 9);
@@ -217,7 +205,7 @@ void MemoryGameTest::clearedBoardDealsAnew() {
     QCOMPARE(cardsWhere(game, &MemoryGame::isFound), QList<int>());
 
     const QString second = QStringLiteral("987654321987654321");
-    Random::script(scriptFor(second));
+    Random::script(dealFractions(second));
     game.turn(18);
     QCOMPARE(Random::scriptLeft(), 0);
     QCOMPARE(game.numberOn(18), 1);

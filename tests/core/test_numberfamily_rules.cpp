@@ -1,5 +1,6 @@
 // The number family's rules: the shuffle that redraws repeats, the families
 // of every range and the one member to find.
+#include "Fractions.h"
 #include "core/Random.h"
 #include "core/structure/NumberFamilyRules.h"
 
@@ -9,14 +10,6 @@
 #include <set>
 
 namespace {
-
-// Scripted fractions that shuffle the digits into the given order.
-QList<double> digitFractions(const QList<int> &digits) {
-    QList<double> fractions;
-    for (int d : digits)
-        fractions << (d + 0.5) / 10;
-    return fractions;
-}
 
 QList<int> asList(const NumberFamilyTask::Members &members) {
     return QList<int>(members.begin(), members.end());

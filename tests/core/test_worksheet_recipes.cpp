@@ -1,4 +1,5 @@
 // The worksheet lines, recipe by recipe, against scripted random fractions.
+#include "Fractions.h"
 #include "core/Random.h"
 #include "core/structure/NumberFamilyTask.h"
 #include "core/worksheets/WorksheetRecipes.h"
@@ -9,11 +10,6 @@
 using namespace WorksheetRecipes;
 
 namespace {
-
-// The fraction that makes Random::draw(range) give exactly n.
-double fractionFor(int n, int range) {
-    return (n - 0.5) / range;
-}
 
 // The fraction that makes Int(r * 10) give count.
 double count(int c) {

@@ -1,5 +1,6 @@
 // The worksheet's task types: the list, which recipe each type runs, and the
 // three types that draw through the rules of their exercise.
+#include "Fractions.h"
 #include "core/NumberText.h"
 #include "core/Random.h"
 #include "core/structure/NumberFamilyRules.h"
@@ -12,11 +13,6 @@ using namespace WorksheetRecipes;
 
 namespace {
 using Recipe = QString (*)(int range);
-
-// The fraction that makes Random::draw(range) give exactly n.
-double fractionFor(int n, int range) {
-    return (n - 0.5) / range;
-}
 } // namespace
 Q_DECLARE_METATYPE(Recipe)
 

@@ -21,8 +21,16 @@ echo "package: $(basename "$deb")"
 # The Qt libraries the program links, and what Qt loads at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6texttospeech6 qt6-qpa-plugins \
+    qt6-translations-l10n; do
     grep -q "\b$p\b" <<<"$depends" || fail "no dependency on $p"
+done
+# Reading aloud works with a speech engine and a German voice, which the
+# program loads at run time: recommended, so the program installs without them.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+for p in qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng; do
+    grep -q "\b$p\b" <<<"$recommends" || fail "$p is not recommended"
 done
 
 files=(usr/bin/zubzahlen usr/share/applications/zubzahlen.desktop

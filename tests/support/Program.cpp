@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include "RecordingSpeaker.h"
+
 #include "app/App.h"
 #include "core/Random.h"
 #include "ui/Dialogs.h"
@@ -24,14 +26,22 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 }
 } // namespace
 
+RecordingSpeaker &testSpeaker() {
+    static RecordingSpeaker speaker;
+    return speaker;
+}
+
 void initTestApplication() {
     previousHandler = qInstallMessageHandler(quietHandler);
+    // Screens say nothing in tests: no speech service starts on the machine.
+    Speaker::setShared(&testSpeaker());
     qApp->setQuitOnLastWindowClosed(false);
     installGermanTranslations();
 }
 
 TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
+    testSpeaker().reset();
     QDir::setCurrent(dir_.path());
     app_ = std::make_unique<App>();
     running = this;
