@@ -39,7 +39,8 @@ sanitize: test-deps
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-# The pictures of README.md, rendered offscreen from a fixed random seed.
+# The pictures of README.md and the handbook, rendered offscreen from fixed
+# random seeds, the same on every run.
 pictures: build
 	cmake --build $(BUILD) --target screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tests/tools/screenshots docs

@@ -2,9 +2,10 @@
 // real task and the child partway through it, as the handbook shows them.
 // The pictures are the same on every run: fixed settings, the random
 // generator seeded afresh before each screen opens, and every control driven
-// the way a child drives it (keys, sliders, drops, clicks). Before anything is
-// saved, every font the screens ask for is checked: a face with a metric twin
-// (Arial) must be drawn in that twin, or the run fails.
+// the way a child drives it (keys, sliders, drops, clicks). Every font the
+// screens ask for is checked too: a face with a metric twin (Arial) must be
+// drawn in that twin. Nothing is written unless every picture and every font
+// is right, so a failed run leaves the old pictures as they were.
 #include "ModalBoxes.h"
 #include "Program.h"
 #include "core/Random.h"
@@ -28,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyleHints>
 #include <QTest>
 
@@ -167,7 +169,7 @@ struct Shot {
     std::function<void(QWidget *)> work;
 };
 
-// The exercises in the menu's order, then the info screen.
+// The exercises by their buttons, then the info screen.
 const Shot menuShots[] = {
     {"Befehl2", "ziffern", setDigits},
     {"Befehl3", "woerter", typeWordDigits},
@@ -193,7 +195,12 @@ bool isBlank(const QImage &image) {
     return true;
 }
 
-bool save(QWidget *screen, const QDir &out, const QString &name) {
+struct Picture {
+    QString name;
+    QImage image;
+};
+
+bool take(QWidget *screen, const QString &name, QList<Picture> &pictures) {
     // Taken once the window is active, as the child sees it: focus frames
     // and cursors drawn the same on every run.
     if (!QTest::qWaitForWindowActive(screen)) {
@@ -201,12 +208,26 @@ bool save(QWidget *screen, const QDir &out, const QString &name) {
         return false;
     }
     const QImage image = screen->grab().toImage();
-    const QString path = out.filePath(name + QStringLiteral(".png"));
-    if (image.isNull() || isBlank(image) || !image.save(path)) {
+    if (image.isNull() || isBlank(image)) {
         std::fprintf(stderr, "no picture of %s\n", qPrintable(name));
         return false;
     }
-    std::printf("%s (%dx%d)\n", qPrintable(path), image.width(), image.height());
+    pictures << Picture{name, image};
+    return true;
+}
+
+bool write(const QList<Picture> &pictures, const QDir &out) {
+    if (!out.mkpath(QStringLiteral(".")))
+        return false;
+    for (const Picture &picture : pictures) {
+        const QString path = out.filePath(picture.name + QStringLiteral(".png"));
+        if (!picture.image.save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        std::printf("%s (%dx%d)\n", qPrintable(path), picture.image.width(),
+                    picture.image.height());
+    }
     return true;
 }
 
@@ -344,20 +365,19 @@ int main(int argc, char **argv) {
         return 2;
     }
     const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
-    if (!out.mkpath(QStringLiteral(".")))
-        return 1;
     initTestApplication();
     // A blinking text cursor would be caught at a different phase each run.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
 
     bool ok = true;
+    QList<Picture> pictures;
     {
         TestProgram program;              // its own current directory and settings file
         program.writeSettings(" 3 \r\n"); // numbers up to 1000
         MenuScreen &menu = program.start();
         // The fonts are checked on every window shown, once all are made.
         QList<QWidget *> windows{&menu};
-        ok &= save(&menu, out, QStringLiteral("menu"));
+        ok &= take(&menu, QStringLiteral("menu"), pictures);
 
         int picture = 0;
         for (const Shot &shot : menuShots) {
@@ -365,7 +385,8 @@ int main(int argc, char **argv) {
             QWidget *screen = openFromMenu(menu, shot.button, ++picture);
             if (screen && shot.work)
                 shot.work(screen);
-            ok &= screen && boxes.unexpected == 0 && save(screen, out, QLatin1String(shot.file));
+            ok &=
+                screen && boxes.unexpected == 0 && take(screen, QLatin1String(shot.file), pictures);
             if (screen)
                 windows << screen;
             backToMenu(menu);
@@ -377,14 +398,14 @@ int main(int argc, char **argv) {
             if (auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
                 // As the teacher sees it: the number typed in.
                 prompt->setTextValue(QString::number(pictureRange));
-                ok &= save(prompt, out, QStringLiteral("passwort"));
+                ok &= take(prompt, QStringLiteral("passwort"), pictures);
                 ok &= checkFonts({prompt}); // it is gone once answered
             }
         };
         QWidget *sheet = openFromMenu(menu, "Befehl13", ++picture);
         if (sheet) {
             composeSheet(sheet);
-            ok &= save(sheet, out, QStringLiteral("arbeitsblatt"));
+            ok &= take(sheet, QStringLiteral("arbeitsblatt"), pictures);
             windows << sheet;
         } else {
             std::fprintf(stderr, "the worksheet dialog did not open\n");
@@ -397,7 +418,7 @@ int main(int argc, char **argv) {
         MemoryScreen &memory = testApp().memory();
         memory.display();
         playSomeCards(memory);
-        ok &= save(&memory, out, QStringLiteral("memo"));
+        ok &= take(&memory, QStringLiteral("memo"), pictures);
         windows << &memory;
 
         if (!checkFonts(windows)) {
@@ -405,5 +426,9 @@ int main(int argc, char **argv) {
             ok = false;
         }
     }
-    return ok ? 0 : 1;
+    if (!ok) {
+        std::fprintf(stderr, "no picture written\n");
+        return 1;
+    }
+    return write(pictures, out) ? 0 : 1;
 }
