@@ -70,7 +70,7 @@ DigitsScreen::DigitsScreen(Session &session)
 
 void DigitsScreen::sliderChanged(int number) {
     DigitsRules::setSlider(task_, number, slider(number)->value());
-    wordLabel_->setText(DigitsRules::word(task_));
+    wordLabel_->setFittedText(DigitsRules::word(task_));
 }
 
 void DigitsScreen::checkAnswer() {

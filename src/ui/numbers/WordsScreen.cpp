@@ -55,7 +55,7 @@ WordsScreen::WordsScreen(Session &session)
 
 void WordsScreen::newTask() {
     task_ = WordsRules::draw(session().range());
-    wordLabel_->setText(task_.word);
+    wordLabel_->setFittedText(task_.word);
 }
 
 void WordsScreen::checkAnswer() {
