@@ -3,6 +3,7 @@
 #include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
+#include "RecordingSpeaker.h"
 #include "core/Random.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
@@ -89,6 +90,7 @@ private slots:
     void verdicts();
     void wordFollowsTheThumbWhileDragged();
     void onlyEnterIsAKey();
+    void readsTheWordBuiltSoFar();
     void clickOnTaskGivesANewTask();
 };
 
@@ -255,6 +257,21 @@ void DigitsTest::clickOnTaskGivesANewTask() {
     QCOMPARE(caption("Bezeichnung1"), QStringLiteral("21"));
     QCOMPARE(sliderSetting(), QStringLiteral("000000"));
     QCOMPARE(caption("Bezeichnung2"), QString());
+}
+
+// "Vorlesen" reads the word the sliders form so far, and nothing while there is none.
+void DigitsTest::readsTheWordBuiltSoFar() {
+    TestProgram program;
+    openDigits(program, " 3 \r\n", {fractionFor(345, 1000)});
+    auto *readAloud = control<QPushButton>(&screen(), "BefehlVorlesen");
+    QVERIFY(
+        !readAloud->geometry().intersects(control<QLabel>(&screen(), "Bezeichnung9")->geometry()));
+    QTest::mouseClick(readAloud, Qt::LeftButton);
+    QCOMPARE(testSpeaker().calls, QStringList());
+    setSlider(3, 3);
+    setSlider(1, 5);
+    QTest::mouseClick(readAloud, Qt::LeftButton);
+    QCOMPARE(testSpeaker().calls, QStringList{"say dreihundertfünf"});
 }
 
 QTEST_MAIN(DigitsTest)

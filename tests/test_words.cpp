@@ -3,6 +3,7 @@
 #include "Draws.h"
 #include "ModalBoxes.h"
 #include "Program.h"
+#include "RecordingSpeaker.h"
 #include "core/Random.h"
 #include "ui/Label.h"
 #include "ui/MenuScreen.h"
@@ -38,6 +39,7 @@ private slots:
     void typingEditsTheAnswerField();
     void clickOnAnswerFieldGivesANewWord();
     void largestRangeHasAWordForItsTopNumber();
+    void readsTheTaskWordAloud();
 };
 
 void WordsTest::screenAsOpenedFromTheMenu() {
@@ -197,6 +199,31 @@ void WordsTest::largestRangeHasAWordForItsTopNumber() {
     typeDigits(okay, QStringLiteral("1000000"));
     QTest::keyClick(okay, Qt::Key_Enter);
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe 1/20"});
+}
+
+// "Vorlesen" and F2 read the task word; F2 types nothing; leaving stops it.
+void WordsTest::readsTheTaskWordAloud() {
+    TestProgram program;
+    program.writeSettings(range1000);
+    MenuScreen &menu = program.start();
+    Random::script({fractionFor(712, 1000)});
+    QTest::mouseClick(control<QPushButton>(&menu, "Befehl3"), Qt::LeftButton);
+    WordsScreen &screen = testApp().words();
+    auto *readAloud = control<QPushButton>(&screen, "BefehlVorlesen");
+    QVERIFY(readAloud->isEnabled());
+    QVERIFY(
+        !readAloud->geometry().intersects(control<QLabel>(&screen, "Bezeichnung3")->geometry()));
+    QVERIFY(
+        !readAloud->geometry().intersects(control<QPushButton>(&screen, "Befehl2")->geometry()));
+    screen.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    QTest::keyClick(control<QPushButton>(&screen, "Befehl2"), Qt::Key_7);
+    QTest::mouseClick(readAloud, Qt::LeftButton);
+    QTest::keyClick(control<QPushButton>(&screen, "Befehl2"), Qt::Key_F2);
+    QCOMPARE(caption("Bezeichnung2"), QStringLiteral("7"));
+    QTest::mouseClick(control<QPushButton>(&screen, "Befehl1"), Qt::LeftButton);
+    QCOMPARE(testSpeaker().calls,
+             (QStringList{"say siebenhundertzwölf", "restart siebenhundertzwölf", "stop"}));
 }
 
 QTEST_MAIN(WordsTest)

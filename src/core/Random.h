@@ -12,6 +12,20 @@ double fraction();
 // Int(fraction() * n) + 1: a whole number from 1 to n.
 int draw(int n);
 
+// Draws until `accept` takes the value, at most `tries` times (the rules
+// that draw again never need nearly that many); after that the fallback, a
+// value the rules accept, so no draw can hang on a range or a script that
+// never gives an acceptable value.
+template <class T, class Draw, class Accept>
+T drawUntil(Draw draw, Accept accept, T fallback, int tries = 1000000) {
+    for (int i = 0; i < tries; ++i) {
+        const T value = draw();
+        if (accept(value))
+            return value;
+    }
+    return fallback;
+}
+
 void seedFromTimeOfDay();
 void seed(quint32 value);
 void script(const QList<double> &fractions);

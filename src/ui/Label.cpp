@@ -3,6 +3,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,10 +28,22 @@ void Label::setForeground(const QColor &colour) {
 }
 
 void Label::setPointSize(qreal points, bool bold) {
+    askedPointSize_ = points;
     QFont f = font();
     f.setPointSizeF(points);
     f.setBold(bold);
     setFont(f);
+}
+
+void Label::setFittedText(const QString &text) {
+    const int room = width() - 2 * (frameWidth() + fittingMargin);
+    QFont f = font();
+    f.setPointSizeF(askedPointSize_ > 0 ? askedPointSize_ : f.pointSizeF());
+    // Half a point at a time: the longest number word needs about a fifth less.
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    setFont(f);
+    setText(text);
 }
 
 void Label::setBordered(bool bordered) {

@@ -11,12 +11,17 @@ class Label : public QLabel {
     Q_OBJECT
 public:
     static constexpr const char *mimeType = "application/x-zubzahlen-label";
+    // Pixels kept free on either side of a fitted text.
+    static constexpr int fittingMargin = 6;
 
     Label(const QString &name, QWidget *parent, const QString &caption = {});
 
     void setBackground(const QColor &colour);
     void setForeground(const QColor &colour);
     void setPointSize(qreal points, bool bold = false);
+    // Shows the text in the asked size, or as much smaller as it needs to
+    // fit the label's width with a margin on either side.
+    void setFittedText(const QString &text);
     void setBordered(bool bordered);
 
     // Pressing the mouse on a drag source starts a drag of its caption.
@@ -36,6 +41,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    qreal askedPointSize_ = 0;
     void startDrag();
     bool pressed_ = false;
     bool dragSource_ = false;

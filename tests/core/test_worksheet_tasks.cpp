@@ -28,6 +28,8 @@ private slots:
     void familyTaskDrawsAsTheExerciseDoes();
     void orderingTaskDrawsAsTheExerciseDoes();
     void unknownTypeAppendsNothing();
+    void smallestRangesNeverHang_data();
+    void smallestRangesNeverHang();
 };
 
 void WorksheetTasksTest::typesInListOrder() {
@@ -103,6 +105,25 @@ void WorksheetTasksTest::unknownTypeAppendsNothing() {
     QCOMPARE(WorksheetTasks::taskText(QStringLiteral("wörter"), 1000), QString());
     QCOMPARE(WorksheetTasks::taskText(QStringLiteral("< = >"), 1000), QString());
     QCOMPARE(WorksheetTasks::taskText(QString(), 1000), QString());
+}
+
+void WorksheetTasksTest::smallestRangesNeverHang_data() {
+    QTest::addColumn<int>("range");
+    for (int range : {-5, 0, 1, 2, 9, 10, 11, 19, 20, 21})
+        QTest::addRow("%d", range) << range;
+}
+
+// Ranges the menu never offers: every type gives its lines, or "Zählen" no
+// line where no start has ten numbers below and above it.
+void WorksheetTasksTest::smallestRangesNeverHang() {
+    QFETCH(int, range);
+    for (const QString &type : WorksheetTasks::types()) {
+        const QString text = WorksheetTasks::taskText(type, range);
+        if (type == QStringLiteral("Zählen") && range < 20)
+            QCOMPARE(text, QString());
+        else
+            QVERIFY2(text.endsWith(QStringLiteral("\r\n")), qPrintable(type));
+    }
 }
 
 QTEST_GUILESS_MAIN(WorksheetTasksTest)

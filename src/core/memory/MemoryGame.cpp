@@ -76,9 +76,11 @@ std::array<int, MemoryGame::cardCount> MemoryGame::deal() {
     std::array<int, cardCount> places{};
     for (int number = 1; number <= 9; ++number)
         for (int twice = 0; twice < 2; ++twice) {
-            int place = Random::draw(cardCount);
-            while (places[size_t(place - 1)] != 0)
-                place = Random::draw(cardCount);
+            const auto free = [&places](int place) { return places[size_t(place - 1)] == 0; };
+            const int firstFree =
+                int(std::find(places.begin(), places.end(), 0) - places.begin()) + 1;
+            const int place =
+                Random::drawUntil([] { return Random::draw(cardCount); }, free, firstFree);
             places[size_t(place - 1)] = number;
         }
     return places;

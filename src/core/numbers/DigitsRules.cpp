@@ -1,5 +1,7 @@
 #include "DigitsRules.h"
 
+#include "core/Random.h"
+
 #include "NumberWords.h"
 #include "core/NumberText.h"
 #include "core/Session.h"
@@ -9,9 +11,9 @@ namespace DigitsRules {
 DigitsTask draw(const Session &session) {
     DigitsTask task;
     // Only the largest range reaches the seventh digit (1 000 000 itself).
-    do
-        task.expected = NumberText::digits(session.drawNumber());
-    while (task.expected.size() > 6 && session.range() > 999999);
+    task.expected = NumberText::digits(Random::drawUntil(
+        [&session] { return session.drawNumber(); },
+        [&session](int n) { return n <= 999999 || session.range() <= 999999; }, 999999));
     return task;
 }
 

@@ -28,11 +28,10 @@ int drawStart(const CountingStep &step, int range) {
     if (!stepFits(step, range))
         return step.up ? 1 : range; // no row fits; callers never ask
     const qint64 fourSteps = 4 * qint64(step.width);
-    for (;;) {
-        const qint64 start = Random::draw(range);
-        if (step.up ? start + fourSteps <= range : start - fourSteps >= 1)
-            return int(start);
-    }
+    return Random::drawUntil(
+        [range] { return Random::draw(range); },
+        [&](qint64 start) { return step.up ? start + fourSteps <= range : start - fourSteps >= 1; },
+        step.up ? 1 : int(1 + fourSteps));
 }
 
 int startBox(const CountingStep &step) {

@@ -33,9 +33,13 @@ int familyBase(int range) {
 NumberFamilyTask::Members shuffledDigits() {
     NumberFamilyTask::Members digits{};
     for (auto next = digits.begin(); next != digits.end(); ++next) {
-        do
-            *next = digitDraw();
-        while (std::find(digits.begin(), next, *next) != next);
+        const auto unused = [&digits, next](int digit) {
+            return std::find(digits.begin(), next, digit) == next;
+        };
+        int firstUnused = 0;
+        while (!unused(firstUnused))
+            ++firstUnused;
+        *next = Random::drawUntil(digitDraw, unused, firstUnused);
     }
     return digits;
 }

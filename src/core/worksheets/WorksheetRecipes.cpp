@@ -52,17 +52,19 @@ QString wordsLine(const QString &word) {
 
 QString pictureSymbols(int range) {
     // A picture without any symbol would be no task: draw all counts again.
-    QString symbols;
-    while (symbols.isEmpty()) {
+    const auto drawSymbols = [range] {
+        QString symbols;
         if (range > 1000)
             symbols += symbolRun(QLatin1Char('T'));
         if (range > 100)
             symbols += symbolRun(QLatin1Char('H'));
         if (range > 10)
             symbols += symbolRun(QLatin1Char('Z'));
-        symbols += symbolRun(QLatin1Char('E'));
-    }
-    return symbols;
+        return symbols + symbolRun(QLatin1Char('E'));
+    };
+    return Random::drawUntil(
+        drawSymbols, [](const QString &symbols) { return !symbols.isEmpty(); },
+        QStringLiteral("E+"));
 }
 
 QString picturesLine(int range) {
@@ -103,9 +105,12 @@ QString decompositionLine(int range) {
 }
 
 QString countingLine(int range) {
-    int n = taskNumber(range);
-    while (n < 10 || n > range - 10)
-        n = taskNumber(range);
+    // The start needs ten below and ten above it.
+    if (range < 20)
+        return QString();
+    const int n =
+        Random::drawUntil([range] { return taskNumber(range); },
+                          [range](int start) { return start >= 10 && start <= range - 10; }, 10);
     const QString start = NumberText::withBlank(n);
     const QString gap = QStringLiteral("  ") + underscores(int(start.size()) + 1);
     return start + repeated(gap, 6) + lineEnd;

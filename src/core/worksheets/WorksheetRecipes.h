@@ -37,7 +37,8 @@ QString familyLine(const NumberFamilyTask::Members &family);
 QString neighboursLine(int range);
 // "Zerlegen": one gap per digit, the widest for the highest place.
 QString decompositionLine(int range);
-// "Zählen": a start number 10 .. range - 10 and six gaps to count on.
+// "Zählen": a start number 10 .. range - 10 and six gaps to count on; no
+// line ("") for a range below 20, which has no such start.
 QString countingLine(int range);
 // "Ordnen": an empty line, the five numbers, five gaps for them in order.
 QString orderingLines(const QStringList &numbers);

@@ -3,6 +3,7 @@
 #include "core/numbers/DigitsRules.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
+#include "ui/speech/ReadAloudButton.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -60,11 +61,16 @@ DigitsScreen::DigitsScreen(Session &session)
     hint->setAlignment(Qt::AlignCenter);
 
     setNewTaskLabel(taskLabel_);
+
+    // Below OKAY, clear of the hint: the word the sliders form, read aloud.
+    auto *readAloud = new ReadAloudButton(this);
+    readAloud->setGeometry(twRect(screenWidth - 480 - 1455, 3300, 1455, 615));
+    readAloud->setWordLabel(wordLabel_);
 }
 
 void DigitsScreen::sliderChanged(int number) {
     DigitsRules::setSlider(task_, number, slider(number)->value());
-    wordLabel_->setText(DigitsRules::word(task_));
+    wordLabel_->setFittedText(DigitsRules::word(task_));
 }
 
 void DigitsScreen::checkAnswer() {

@@ -4,6 +4,7 @@
 #include "core/numbers/WordsRules.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
+#include "ui/speech/ReadAloudButton.h"
 
 #include <QPushButton>
 
@@ -45,11 +46,16 @@ WordsScreen::WordsScreen(Session &session)
 
     setTypedField(answerField_);
     setNewTaskLabel(answerField_);
+
+    // Below OKAY, clear of the hint: the task word read aloud.
+    auto *readAloud = new ReadAloudButton(this);
+    readAloud->setGeometry(twRect(screenWidth - 480 - 1455, 2640, 1455, 615));
+    readAloud->setWordLabel(wordLabel_);
 }
 
 void WordsScreen::newTask() {
     task_ = WordsRules::draw(session().range());
-    wordLabel_->setText(task_.word);
+    wordLabel_->setFittedText(task_.word);
 }
 
 void WordsScreen::checkAnswer() {

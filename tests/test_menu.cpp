@@ -390,4 +390,4 @@ void MenuTest::byKeyboardAlone() {
     QVERIFY(!menu.isVisible());
 }
 
-#include "test_shell_menu.moc"
+#include "test_menu.moc"

@@ -284,4 +284,4 @@ void FrameTest::keyCodes() {
 }
 
 QTEST_MAIN(FrameTest)
-#include "test_shell_frame.moc"
+#include "test_exercise_screen.moc"
