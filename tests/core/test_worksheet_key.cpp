@@ -14,23 +14,17 @@
 
 #include <QTest>
 
-#include <numeric>
-
 using namespace WorksheetRecipes;
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-double fractionFor(int n, int range) {
-    return (n - 0.5) / range;
-}
-
 // A recipe's line with the task numbers it draws given.
 QString drawn(QString (*recipe)(int), int range, const QList<int> &numbers) {
     QList<double> fractions;
     for (int n : numbers)
-        fractions << fractionFor(n, range);
+        fractions << (n - 0.5) / range;
     Random::script(fractions);
     return recipe(range);
 }
@@ -48,19 +42,8 @@ QString gap(int width) {
     return QString(width, QLatin1Char('_'));
 }
 
-// The numbers of a solved "a = v1+v2+..." line.
-QList<qint64> summands(const QString &solved) {
-    QList<qint64> values;
-    for (const QString &part : solved.trimmed().section(QStringLiteral(" = "), 1).split('+'))
-        values << part.toLongLong();
-    return values;
-}
-
-qint64 power(int exponent) {
-    qint64 p = 1;
-    while (exponent-- > 0)
-        p *= 10;
-    return p;
+void row(const char *name, const char *type, const QString &task, const char *solved) {
+    QTest::newRow(name) << QString::fromUtf8(type) << task << QString::fromUtf8(solved);
 }
 
 } // namespace
@@ -76,13 +59,9 @@ private slots:
     void roundTrips_data();
     void roundTrips();
 
-    void emptySheetEmptyKey();
     void keyKeepsLinesAndOrder();
-    void deletedAndReorderedLines();
-    void editedAndTypedLinesGetNoAnswer();
-    void eachTaskAnswersOnce();
+    void editedDeletedAndReorderedLines();
     void taskAfterTypedTextOnTheSameLine();
-    void clearForgets();
     void longLinesAndLongSheets();
 };
 
@@ -90,95 +69,47 @@ void WorksheetKeyTest::rules_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("task");
     QTest::addColumn<QString>("solved");
-
-    const QString cmp = QStringLiteral("<  =  >");
-    QTest::newRow("<=> 20") << cmp << drawn(comparisonLine, 20, {5, 12, 3, 3, 20})
-                            << " 5 < 12 > 3 = 3 < 20\r\n";
-    QTest::newRow("<=> 1000000 numeric")
-        << cmp << drawn(comparisonLine, 1000000, {999999, 1000000, 47, 470, 47})
-        << " 999999 < 1000000 > 47 < 470 > 47\r\n";
-
-    QTest::newRow("Ordnen 20") << "Ordnen" << orderingLines({"7", "12", "3", "20", "12"})
-                               << "\r\n7,   12,   3,   20,   12:\r\n3 , 7 , 12 , 12 , 20\r\n";
-    QTest::newRow("Ordnen 1000000")
-        << "Ordnen" << orderingLines({"100000", "99999", "1000000", "5", "20"})
-        << "\r\n100000,   99999,   1000000,   5,   20:\r\n5 , 20 , 99999 , 100000 , 1000000\r\n";
-
-    QTest::newRow("Ziffern 20") << "Ziffern" << drawn(digitsLine, 20, {16})
-                                << " 16 = sechszehn\r\n";
-    QTest::newRow("Ziffern 1000000")
-        << "Ziffern" << drawn(digitsLine, 1000000, {1000000}) << " 1000000 = eine Million\r\n";
-    QTest::newRow("Ziffern 101001") << "Ziffern" << drawn(digitsLine, 1000000, {101001})
-                                    << " 101001 = einhunderteintausendeins\r\n";
-
-    QTest::newRow("Wörter 20") << "Wörter" << wordsLine("sechszehn") << "16 = sechszehn\r\n";
-    QTest::newRow("Wörter eins") << "Wörter" << wordsLine("eins") << "1 = eins\r\n";
-    QTest::newRow("Wörter 1000000")
-        << "Wörter" << wordsLine("eine Million") << "1000000 = eine Million\r\n";
-    QTest::newRow("Wörter 788101")
-        << "Wörter" << wordsLine("siebenhundertachtundachtzigtausendeinhunderteins")
-        << "788101 = siebenhundertachtundachtzigtausendeinhunderteins\r\n";
-
-    QTest::newRow("Bilder 20") << "Bilder" << pictures(20, {1, 3}) << "13 = Z+E+E+E\r\n";
-    QTest::newRow("Bilder 20 ones only") << "Bilder" << pictures(20, {0, 1}) << "1 = E\r\n";
-    QTest::newRow("Bilder 1000000")
-        << "Bilder" << pictures(1000000, {2, 1, 3, 1}) << "2131 = T+T+H+Z+Z+Z+E\r\n";
-    QTest::newRow("Bilder 1000000 no tens")
-        << "Bilder" << pictures(1000000, {9, 0, 0, 2}) << "9002 = T+T+T+T+T+T+T+T+T+E+E\r\n";
-
-    QTest::newRow("Mengen 20") << "Mengen" << drawn(quantitiesLine, 20, {13})
-                               << "13 = 10+1+1+1\r\n";
-    QTest::newRow("Mengen 20 tens")
-        << "Mengen" << drawn(quantitiesLine, 20, {20}) << "20 = 10+10\r\n";
-    QTest::newRow("Mengen 345") << "Mengen" << drawn(quantitiesLine, 1000000, {345})
-                                << "345 = 100+100+100+10+10+10+10+1+1+1+1+1\r\n";
-    QTest::newRow("Mengen 1000000")
-        << "Mengen" << drawn(quantitiesLine, 1000000, {1000000}) << "1000000 = 1000000\r\n";
-    QTest::newRow("Mengen 200010")
-        << "Mengen" << drawn(quantitiesLine, 1000000, {200010}) << "200010 = 100000+100000+10\r\n";
-
+    const int M = 1000000;
+    row("<=> 20", "<  =  >", drawn(comparisonLine, 20, {5, 12, 3, 3, 20}),
+        " 5 < 12 > 3 = 3 < 20\r\n");
+    row("<=> 1000000, by value", "<  =  >", drawn(comparisonLine, M, {999999, M, 47, 470, 47}),
+        " 999999 < 1000000 > 47 < 470 > 47\r\n");
+    row("Ordnen 20", "Ordnen", orderingLines({"7", "12", "3", "20", "12"}),
+        "\r\n7,   12,   3,   20,   12:\r\n3 , 7 , 12 , 12 , 20\r\n");
+    row("Ordnen 1000000", "Ordnen", orderingLines({"100000", "99999", "1000000", "5", "20"}),
+        "\r\n100000,   99999,   1000000,   5,   20:\r\n5 , 20 , 99999 , 100000 , 1000000\r\n");
+    row("Ziffern 20", "Ziffern", drawn(digitsLine, 20, {16}), " 16 = sechszehn\r\n");
+    row("Ziffern 1000000", "Ziffern", drawn(digitsLine, M, {M}), " 1000000 = eine Million\r\n");
+    row("Wörter 20", "Wörter", wordsLine("sechszehn"), "16 = sechszehn\r\n");
+    row("Wörter eins", "Wörter", wordsLine("eins"), "1 = eins\r\n");
+    row("Wörter 1000000", "Wörter", wordsLine("eine Million"), "1000000 = eine Million\r\n");
+    row("Bilder 20", "Bilder", pictures(20, {1, 3}), "13 = Z+E+E+E\r\n");
+    row("Bilder 1000000", "Bilder", pictures(M, {9, 1, 0, 2}),
+        "9102 = T+T+T+T+T+T+T+T+T+H+E+E\r\n");
+    row("Mengen 20", "Mengen", drawn(quantitiesLine, 20, {13}), "13 = 10+1+1+1\r\n");
+    row("Mengen 345", "Mengen", drawn(quantitiesLine, M, {345}),
+        "345 = 100+100+100+10+10+10+10+1+1+1+1+1\r\n");
+    row("Mengen 1000000", "Mengen", drawn(quantitiesLine, M, {M}), "1000000 = 1000000\r\n");
     QTest::newRow("Strahl") << "Strahl" << numberLineLines() << numberLineLines();
-
-    QTest::newRow("Familie 20") << "Familie" << familyLine({3, 7, 0, 9, 1, 5, 8, 2, 6, 4})
-                                << " 3, 7, 0, 9, 1, 5, 8, 2, 6, 4\r\n";
-    QTest::newRow("Familie 20 teens")
-        << "Familie" << familyLine({13, 17, 10, 19, 11, 15, 18, 12, 14, 16})
-        << " 13, 17, 10, 19, 11, 15, 18, 12, 14, 16\r\n";
-    QTest::newRow("Familie 1000000")
-        << "Familie"
-        << familyLine(
-               {456300, 456700, 456000, 456900, 456100, 456500, 456800, 456200, 456600, 456400})
-        << " 456300, 456700, 456000, 456900, 456100, 456500, 456800, 456200, 456600, 456400\r\n";
-    QTest::newRow("Familie 1000000 zero missing")
-        << "Familie" << familyLine({100, 900, 200, 800, 300, 700, 400, 600, 500, 0})
-        << " 100, 900, 200, 800, 300, 700, 400, 600, 500, 0\r\n";
-    QTest::newRow("Familie tens with units")
-        << "Familie" << familyLine({341, 351, 301, 391, 311, 371, 381, 321, 361, 331})
-        << " 341, 351, 301, 391, 311, 371, 381, 321, 361, 331\r\n";
-
-    QTest::newRow("Nachbarn 20 first")
-        << "Nachbarn" << drawn(neighboursLine, 20, {1}) << "0  1  2\r\n";
-    QTest::newRow("Nachbarn 20 last")
-        << "Nachbarn" << drawn(neighboursLine, 20, {20}) << "19  20  21\r\n";
-    QTest::newRow("Nachbarn 1000000") << "Nachbarn" << drawn(neighboursLine, 1000000, {1000000})
-                                      << "999999  1000000  1000001\r\n";
-
-    QTest::newRow("Zerlegen 20 one digit")
-        << "Zerlegen" << drawn(decompositionLine, 20, {7}) << "7 = 7\r\n";
-    QTest::newRow("Zerlegen 20 ten")
-        << "Zerlegen" << drawn(decompositionLine, 20, {10}) << "10 = 10+0\r\n";
-    QTest::newRow("Zerlegen 357") << "Zerlegen" << drawn(decompositionLine, 1000000, {357})
-                                  << "357 = 300+50+7\r\n";
-    QTest::newRow("Zerlegen 305") << "Zerlegen" << drawn(decompositionLine, 1000000, {305})
-                                  << "305 = 300+0+5\r\n";
-    QTest::newRow("Zerlegen 1000000") << "Zerlegen" << drawn(decompositionLine, 1000000, {1000000})
-                                      << "1000000 = 1000000+0+0+0+0+0+0\r\n";
-
-    QTest::newRow("Zählen 20") << "Zählen" << drawn(countingLine, 20, {10})
-                               << " 10  11  12  13  14  15  16\r\n";
-    QTest::newRow("Zählen 1000000")
-        << "Zählen" << drawn(countingLine, 1000000, {999990})
-        << " 999990  999991  999992  999993  999994  999995  999996\r\n";
+    row("Familie 20", "Familie", familyLine({13, 17, 10, 19, 11, 15, 18, 12, 14, 16}),
+        " 13, 17, 10, 19, 11, 15, 18, 12, 14, 16\r\n");
+    row("Familie 1000000", "Familie",
+        familyLine({456300, 456700, 456000, 456900, 456100, 456500, 456800, 456200, 456600}),
+        " 456300, 456700, 456000, 456900, 456100, 456500, 456800, 456200, 456600, 456400\r\n");
+    row("Familie, 0 missing", "Familie", familyLine({100, 900, 200, 800, 300, 700, 400, 600, 500}),
+        " 100, 900, 200, 800, 300, 700, 400, 600, 500, 0\r\n");
+    row("Familie, tens vary", "Familie", familyLine({341, 351, 301, 391, 311, 371, 381, 321, 361}),
+        " 341, 351, 301, 391, 311, 371, 381, 321, 361, 331\r\n");
+    row("Nachbarn 20", "Nachbarn", drawn(neighboursLine, 20, {1}), "0  1  2\r\n");
+    row("Nachbarn 1000000", "Nachbarn", drawn(neighboursLine, M, {M}),
+        "999999  1000000  1000001\r\n");
+    row("Zerlegen 20", "Zerlegen", drawn(decompositionLine, 20, {7}), "7 = 7\r\n");
+    row("Zerlegen 305", "Zerlegen", drawn(decompositionLine, M, {305}), "305 = 300+0+5\r\n");
+    row("Zerlegen 1000000", "Zerlegen", drawn(decompositionLine, M, {M}),
+        "1000000 = 1000000+0+0+0+0+0+0\r\n");
+    row("Zählen 20", "Zählen", drawn(countingLine, 20, {10}), " 10  11  12  13  14  15  16\r\n");
+    row("Zählen 1000000", "Zählen", drawn(countingLine, M, {999990}),
+        " 999990  999991  999992  999993  999994  999995  999996\r\n");
 }
 
 void WorksheetKeyTest::rules() {
@@ -191,7 +122,6 @@ void WorksheetKeyTest::rules() {
 void WorksheetKeyTest::everyTypeHasARule() {
     for (const QString &type : WorksheetTasks::types())
         QVERIFY2(WorksheetKey::ruleFor(type), qPrintable(type));
-    QVERIFY(!WorksheetKey::ruleFor(QStringLiteral("Wort")));
     QVERIFY(!WorksheetKey::ruleFor(QStringLiteral("<=>")));
     const QString text = QStringLiteral(" 5 = ") + gap(30) + crlf;
     QCOMPARE(WorksheetKey::solve(QStringLiteral("Wort"), text), text);
@@ -200,46 +130,30 @@ void WorksheetKeyTest::everyTypeHasARule() {
 void WorksheetKeyTest::textsThatAreNoSuchTaskStay_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("text");
-    QTest::newRow("<=> two numbers") << "<  =  >"
-                                     << " 12 ___ 13\r\n";
-    QTest::newRow("<=> no line end") << "<  =  >"
-                                     << " 1 ___ 2 ___ 3 ___ 4 ___ 5";
-    QTest::newRow("<=> another type's line") << "<  =  >"
-                                             << " 16 = " + gap(30) + crlf;
-    QTest::newRow("Ordnen four numbers")
-        << "Ordnen"
-        << "\r\n1,   2,   3,   4:\r\n________ , ________ , ________ , ________\r\n";
-    QTest::newRow("Ziffern 29 gaps") << "Ziffern"
-                                     << " 16 = " + gap(29) + crlf;
-    QTest::newRow("Ziffern beyond the words") << "Ziffern"
-                                              << " 1000001 = " + gap(30) + crlf;
-    QTest::newRow("Wörter right spelling") << "Wörter" << wordsLine("sechzehn");
-    QTest::newRow("Wörter no word") << "Wörter" << wordsLine("Klasse 2b");
-    QTest::newRow("Bilder other letter") << "Bilder"
-                                         << "________ = Z+X+E\r\n";
-    QTest::newRow("Mengen wrong gap count") << "Mengen"
-                                            << "13 = __+__\r\n";
-    QTest::newRow("Strahl typed") << "Strahl"
-                                  << "|____\r\n";
-    QTest::newRow("Familie eight") << "Familie"
-                                   << " 1, 2, 3, 4, 5, 6, 7, 8, ______\r\n";
-    QTest::newRow("Familie no family") << "Familie"
-                                       << " 1, 2, 3, 4, 5, 6, 7, 8, 19, ______\r\n";
-    QTest::newRow("Familie repeated member") << "Familie"
-                                             << " 1, 2, 3, 4, 5, 6, 7, 8, 8, ______\r\n";
-    QTest::newRow("Nachbarn narrow gaps") << "Nachbarn"
-                                          << "__  42  __\r\n";
-    QTest::newRow("Zerlegen wrong widths") << "Zerlegen"
-                                           << "357 = ___+___+___\r\n";
-    QTest::newRow("Zerlegen too few gaps") << "Zerlegen"
-                                           << "357 = ____+___\r\n";
-    QTest::newRow("Zählen five gaps") << "Zählen"
-                                      << " 10" + QString("  ____").repeated(5) + crlf;
-    QTest::newRow("Zählen wrong width") << "Zählen"
-                                        << " 10" + QString("  ___").repeated(6) + crlf;
-    QTest::newRow("empty") << "Ziffern"
-                           << "";
-    QTest::newRow("long line") << "<  =  >" << QString(" 1 ___ 2").repeated(200) + crlf;
+    const QList<QPair<const char *, QString>> rows = {
+        {"<  =  >", " 12 ___ 13\r\n"},
+        {"<  =  >", " 1 ___ 2 ___ 3 ___ 4 ___ 5"}, // no line end
+        {"<  =  >", QString(" 1 ___ 2").repeated(200) + crlf},
+        {"Ordnen", "\r\n1,   2,   3,   4:\r\n________ , ________ , ________ , ________\r\n"},
+        {"Ziffern", " 16 = " + gap(29) + crlf},
+        {"Ziffern", " 1000001 = " + gap(30) + crlf},
+        {"Ziffern", ""},
+        {"Wörter", wordsLine(QStringLiteral("sechzehn"))}, // not this program's spelling
+        {"Wörter", wordsLine(QStringLiteral("Klasse 2b"))},
+        {"Bilder", "________ = Z+X+E\r\n"},
+        {"Mengen", "13 = __+__\r\n"},
+        {"Familie", " 1, 2, 3, 4, 5, 6, 7, 8, ______\r\n"},
+        {"Familie", " 1, 2, 3, 4, 5, 6, 7, 8, 19, ______\r\n"},
+        {"Familie", " 1, 2, 3, 4, 5, 6, 7, 8, 8, ______\r\n"},
+        {"Nachbarn", "__  42  __\r\n"},
+        {"Zerlegen", "357 = ___+___+___\r\n"},
+        {"Zerlegen", "357 = ____+___\r\n"},
+        {"Zählen", " 10" + QString("  ____").repeated(5) + crlf},
+        {"Zählen", " 10" + QString("  ___").repeated(6) + crlf},
+    };
+    for (const auto &[type, text] : rows)
+        QTest::addRow("%s %s", type, qPrintable(text.left(40).simplified()))
+            << QString::fromUtf8(type) << text;
 }
 
 void WorksheetKeyTest::textsThatAreNoSuchTaskStay() {
@@ -257,8 +171,7 @@ void WorksheetKeyTest::roundTrips_data() {
 }
 
 // Tasks drawn through the real recipes, solved, and checked against the
-// numbers drawn (the draws replayed from the same seed) or against what the
-// answer must mean.
+// draws replayed from the same seed, or against what the answer must mean.
 void WorksheetKeyTest::roundTrips() {
     QFETCH(QString, type);
     QFETCH(int, range);
@@ -267,146 +180,114 @@ void WorksheetKeyTest::roundTrips() {
         const QString task = WorksheetTasks::taskText(type, range);
         const QString solved = WorksheetKey::solve(type, task);
         const QByteArray context = (task + QStringLiteral(" -> ") + solved).toUtf8();
-        QVERIFY2(solved.endsWith(crlf), context);
         QVERIFY2(!solved.contains('_') || type == QStringLiteral("Strahl"), context);
         Random::seed(seed);
-
+        QString expected;
         if (type == QStringLiteral("<  =  >")) {
             QList<int> n;
             for (int k = 0; k < 5; ++k)
                 n << Random::draw(range);
-            QString expected = NumberText::withBlank(n[0]);
+            expected = NumberText::withBlank(n[0]);
             for (int k = 1; k < 5; ++k)
                 expected += QString(n[k - 1] < n[k]   ? " <"
                                     : n[k - 1] > n[k] ? " >"
                                                       : " =") +
                             NumberText::withBlank(n[k]);
-            QCOMPARE(solved, expected + crlf);
+            expected += crlf;
         } else if (type == QStringLiteral("Ordnen")) {
-            const OrderingTask drawnTask = OrderingRules::drawTask(range);
             QStringList sorted;
-            for (int n : drawnTask.sorted)
+            for (int n : OrderingRules::drawTask(range).sorted)
                 sorted << QString::number(n);
-            QCOMPARE(solved.split(crlf).value(2), sorted.join(QStringLiteral(" , ")));
+            expected = task.section(crlf, 0, 1) + crlf + sorted.join(" , ") + crlf;
         } else if (type == QStringLiteral("Ziffern")) {
             const int n = Random::draw(range);
-            QCOMPARE(solved, NumberText::withBlank(n) + " = " + NumberWords::of(n) + crlf);
+            expected = NumberText::withBlank(n) + " = " + NumberWords::of(n) + crlf;
         } else if (type == QStringLiteral("Wörter")) {
             const WordsTask words = WordsRules::draw(range);
-            QCOMPARE(solved, words.expected + " = " + words.word + crlf);
+            expected = words.expected + " = " + words.word + crlf;
         } else if (type == QStringLiteral("Bilder")) {
-            const QString symbols = task.section(QStringLiteral(" = "), 1).trimmed();
-            const qint64 n = 1000 * symbols.count('T') + 100 * symbols.count('H') +
-                             10 * symbols.count('Z') + symbols.count('E');
-            QCOMPARE(solved, QString::number(n) + " = " + symbols + crlf);
+            const QString symbols = task.mid(11);
+            expected = QString::number(1000 * symbols.count('T') + 100 * symbols.count('H') +
+                                       10 * symbols.count('Z') + symbols.count('E')) +
+                       " = " + symbols;
         } else if (type == QStringLiteral("Mengen") || type == QStringLiteral("Zerlegen")) {
-            const int n = Random::draw(range);
-            const QString digits = QString::number(n);
-            const QList<qint64> values = summands(solved);
-            QVERIFY2(solved.startsWith(digits + " = "), context);
-            QCOMPARE(std::accumulate(values.begin(), values.end(), qint64(0)), qint64(n));
-            if (type == QStringLiteral("Mengen")) {
-                int digitSum = 0;
-                for (QChar d : digits)
-                    digitSum += d.digitValue();
-                QCOMPARE(values.size(), digitSum); // one block per gap, highest first
-                for (qsizetype k = 0; k < values.size(); ++k) {
-                    QVERIFY2(QString::number(values[k]).count('0') ==
-                                 QString::number(values[k]).size() - 1,
-                             context);
-                    QVERIFY2(k == 0 || values[k] <= values[k - 1], context);
-                }
-            } else {
-                QCOMPARE(values.size(), digits.size()); // one place per digit, zeros too
-                for (int k = 0; k < values.size(); ++k)
-                    QCOMPARE(values[k], digits[k].digitValue() * power(int(digits.size()) - 1 - k));
+            // The gaps add up to the number, each a digit's place value
+            // (Zerlegen) or one block of it (Mengen).
+            const QString digits = QString::number(Random::draw(range));
+            QStringList parts;
+            for (qsizetype k = 0; k < digits.size(); ++k) {
+                const QString place = QLatin1Char('1') + QString(digits.size() - 1 - k, '0');
+                if (type == QStringLiteral("Zerlegen"))
+                    parts << QString::number(digits[k].digitValue() * place.toLongLong());
+                else
+                    parts << QStringList(digits[k].digitValue(), place);
             }
+            expected = digits + " = " + parts.join('+') + crlf;
         } else if (type == QStringLiteral("Strahl")) {
-            QCOMPARE(solved, task);
+            expected = task;
         } else if (type == QStringLiteral("Familie")) {
-            const NumberFamilyTask family = NumberFamilyRules::draw(range);
-            QCOMPARE(solved, QString(task).replace(QStringLiteral("______"), family.expected));
+            expected = QString(task).replace(gap(6), NumberFamilyRules::draw(range).expected);
         } else if (type == QStringLiteral("Nachbarn")) {
             const int n = Random::draw(range);
-            QCOMPARE(solved, QStringLiteral("%1  %2  %3\r\n").arg(n - 1).arg(n).arg(n + 1));
+            expected = QStringLiteral("%1  %2  %3\r\n").arg(n - 1).arg(n).arg(n + 1);
         } else if (type == QStringLiteral("Zählen")) {
             int n = Random::draw(range);
             while (n < 10 || n > range - 10)
                 n = Random::draw(range);
-            QString row = NumberText::withBlank(n);
+            expected = NumberText::withBlank(n);
             for (int k = 1; k <= 6; ++k)
-                row += QStringLiteral("  ") + QString::number(n + k);
-            QCOMPARE(solved, row + crlf);
-        } else {
-            QFAIL(qPrintable(QStringLiteral("no check for ") + type));
+                expected += QStringLiteral("  ") + QString::number(n + k);
+            expected += crlf;
         }
+        QCOMPARE(solved, expected);
     }
-}
-
-void WorksheetKeyTest::emptySheetEmptyKey() {
-    AppendedTasks tasks;
-    QCOMPARE(tasks.answerKey(QString()), QString());
-    tasks.add(QStringLiteral("Ziffern"), QString(), drawn(digitsLine, 20, {5}));
-    QCOMPARE(tasks.answerKey(QString()), QString());
-    QCOMPARE(tasks.answerKey(crlf), crlf);
 }
 
 void WorksheetKeyTest::keyKeepsLinesAndOrder() {
     AppendedTasks tasks;
+    QCOMPARE(tasks.answerKey(QString()), QString());
     QString sheet = QStringLiteral("Name: ________\r\n");
     const QList<QPair<QString, QString>> appended = {
         {"Ziffern", drawn(digitsLine, 20, {12})},
         {"Ordnen", orderingLines({"9", "3", "15", "1", "20"})},
         {"Strahl", numberLineLines()},
         {"Nachbarn", drawn(neighboursLine, 20, {7})},
+        {"Bilder", QString()},                // nothing appended, nothing kept
+        {"Wort", QStringLiteral("Wort\r\n")}, // no type, nothing kept
     };
     for (const auto &[type, text] : appended) {
         tasks.add(type, QString(), text);
         sheet += text;
     }
-    sheet += QStringLiteral("Viel Glück!");
     QCOMPARE(tasks.size(), 4);
+    QCOMPARE(tasks.answerKey(QString()), QString()); // an empty sheet has an empty key
+    sheet += QStringLiteral("Viel Glück!");
     QCOMPARE(tasks.answerKey(sheet),
              QStringLiteral("Name: ________\r\n 12 = zwölf\r\n\r\n9,   3,   15,   1,   20:\r\n"
                             "1 , 3 , 9 , 15 , 20\r\n") +
-                 numberLineLines() + QStringLiteral("6  7  8\r\nViel Glück!"));
+                 numberLineLines() + QStringLiteral("6  7  8\r\nWort\r\nViel Glück!"));
+    // Lines ending in LF alone read the same; the key's end in CR LF.
+    QCOMPARE(tasks.answerKey(QString(sheet).replace(crlf, QStringLiteral("\n"))),
+             tasks.answerKey(sheet));
+    tasks.clear();
+    QCOMPARE(tasks.answerKey(sheet), sheet);
 }
 
-void WorksheetKeyTest::deletedAndReorderedLines() {
+void WorksheetKeyTest::editedDeletedAndReorderedLines() {
     AppendedTasks tasks;
     const QString a = drawn(digitsLine, 20, {3});
     const QString b = drawn(neighboursLine, 20, {15});
     const QString c = drawn(comparisonLine, 20, {1, 2, 2, 1, 9});
-    tasks.add(QStringLiteral("Ziffern"), QString(), a);
-    tasks.add(QStringLiteral("Nachbarn"), QString(), b);
-    tasks.add(QStringLiteral("<  =  >"), QString(), c);
-    // b deleted, c moved in front of a, a typed line between them.
-    QCOMPARE(tasks.answerKey(c + QStringLiteral("Aufgabe 2\r\n") + a),
-             QStringLiteral(" 1 < 2 = 2 > 1 < 9\r\nAufgabe 2\r\n 3 = drei\r\n"));
-}
-
-void WorksheetKeyTest::editedAndTypedLinesGetNoAnswer() {
-    AppendedTasks tasks;
-    const QString task = drawn(comparisonLine, 20, {12, 13, 4, 5, 6});
-    tasks.add(QStringLiteral("<  =  >"), QString(), task);
-    const QString edited = QStringLiteral(" 12 ___ 13 ___ 4 ___ 5 ___ 7\r\n");
-    const QString typed = QStringLiteral(" 12 ___ 13\r\n 5 = ") + gap(30) + crlf;
-    QCOMPARE(tasks.answerKey(edited + typed), edited + typed);
-    // The Ordnen block loses its empty line: no longer the task that went in.
-    AppendedTasks ordering;
-    const QString lines = orderingLines({"4", "2", "8", "6", "1"});
-    ordering.add(QStringLiteral("Ordnen"), QString(), lines);
-    QCOMPARE(ordering.answerKey(lines.mid(2)), lines.mid(2));
-}
-
-void WorksheetKeyTest::eachTaskAnswersOnce() {
-    AppendedTasks tasks;
-    const QString task = drawn(digitsLine, 20, {8});
-    tasks.add(QStringLiteral("Ziffern"), QString(), task);
-    QCOMPARE(tasks.answerKey(task + task), QStringLiteral(" 8 = acht\r\n") + task);
-    tasks.add(QStringLiteral("Ziffern"), QString(), task); // the same task drawn twice
-    QCOMPARE(tasks.answerKey(task + task + task),
-             QStringLiteral(" 8 = acht\r\n 8 = acht\r\n") + task);
+    const QString d = orderingLines({"4", "2", "8", "6", "1"});
+    for (const auto &[type, text] : QList<QPair<QString, QString>>{
+             {"Ziffern", a}, {"Nachbarn", b}, {"<  =  >", c}, {"Ordnen", d}, {"Ziffern", a}})
+        tasks.add(type, QString(), text);
+    // b deleted, c moved up, a typed look-alike, d's empty line gone, and a
+    // three times where it went in twice: the third copy gets no answer.
+    const QString typed = QStringLiteral(" 12 ___ 13\r\n 1 ___ 2 ___ 2 ___ 1 ___ 8\r\n");
+    QCOMPARE(tasks.answerKey(c + typed + a + d.mid(2) + a + a),
+             QStringLiteral(" 1 < 2 = 2 > 1 < 9\r\n") + typed + QStringLiteral(" 3 = drei\r\n") +
+                 d.mid(2) + QStringLiteral(" 3 = drei\r\n") + a);
 }
 
 void WorksheetKeyTest::taskAfterTypedTextOnTheSameLine() {
@@ -418,18 +299,6 @@ void WorksheetKeyTest::taskAfterTypedTextOnTheSameLine() {
     // Once the start of the line is changed, the line is no longer as it went in.
     QCOMPARE(tasks.answerKey(QStringLiteral("Datum: 1.2.") + task),
              QStringLiteral("Datum: 1.2.") + task);
-}
-
-void WorksheetKeyTest::clearForgets() {
-    AppendedTasks tasks;
-    const QString task = drawn(digitsLine, 20, {2});
-    tasks.add(QStringLiteral("Ziffern"), QString(), task);
-    tasks.add(QStringLiteral("Bilder"), QString(), QString()); // nothing appended, nothing kept
-    tasks.add(QStringLiteral("Wort"), QString(), task);        // no type, nothing kept
-    QCOMPARE(tasks.size(), 1);
-    tasks.clear();
-    QCOMPARE(tasks.size(), 0);
-    QCOMPARE(tasks.answerKey(task), task);
 }
 
 void WorksheetKeyTest::longLinesAndLongSheets() {
@@ -444,22 +313,17 @@ void WorksheetKeyTest::longLinesAndLongSheets() {
         sheet += task;
         numberLines += type == QStringLiteral("Strahl");
         if (k % 100 == 0) // a typed line that ends like a task
-            sheet += QString(800, QLatin1Char('_')) + QStringLiteral(" 1 ___ 2") + crlf;
+            sheet += gap(800) + QStringLiteral(" 1 ___ 2") + crlf;
     }
     const QString key = tasks.answerKey(sheet);
-    QCOMPARE(key.count(crlf), sheet.count(crlf));
     const QStringList sheetLines = sheet.split(crlf);
     const QStringList keyLines = key.split(crlf);
-    int typedLines = 0;
-    for (qsizetype i = 0; i < sheetLines.size(); ++i) {
-        if (sheetLines[i].size() > 800) {
+    QCOMPARE(keyLines.size(), sheetLines.size());
+    for (qsizetype i = 0; i < sheetLines.size(); ++i)
+        if (sheetLines[i].size() > 800)
             QCOMPARE(keyLines[i], sheetLines[i]);
-            ++typedLines;
-        }
-    }
-    QCOMPARE(typedLines, 30);
     // Underscores are left only in the typed lines and the number lines.
-    QCOMPARE(key.count('_'), qsizetype(typedLines * 803 + numberLines * 41));
+    QCOMPARE(key.count('_'), qsizetype(30 * 803 + numberLines * 41));
 }
 
 QTEST_APPLESS_MAIN(WorksheetKeyTest)
