@@ -6,10 +6,10 @@
 #include "Program.h"
 
 #include "core/Random.h"
+#include "core/worksheets/WorksheetTasks.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
 #include "ui/worksheets/WorksheetDialog.h"
-#include "core/worksheets/WorksheetTasks.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -57,6 +57,8 @@ private slots:
     void opensFromTheMenu();
     void wrongPasswordKeepsTheMenu();
     void controlsAndList();
+    void printoutButtonsCoverNothing();
+    void printoutButtonsByTab();
     void eachVisitStartsWithWords();
     void closeBoxIsCancel();
     void activationFromAnotherWindowSelectsWords();
@@ -131,6 +133,56 @@ void WorksheetDialogTest::controlsAndList() {
     QCOMPARE(field->font().family(), QStringLiteral("Arial"));
     QCOMPARE(field->font().pointSize(), 12);
     QVERIFY(field->y() > list->y() + list->height() - 1);
+}
+
+void WorksheetDialogTest::printoutButtonsCoverNothing() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
+    // The first row and the text field stay exactly where they were.
+    const QList<QPair<const char *, QRect>> kept = {
+        {"Befehl1", QRect(8, 8, 80, 28)},   {"Befehl5", QRect(96, 8, 80, 28)},
+        {"Befehl2", QRect(184, 8, 80, 28)}, {"Befehl4", QRect(272, 8, 80, 28)},
+        {"Befehl3", QRect(360, 8, 80, 28)}, {"Kombi1", QRect(448, 8, 184, 28)},
+        {"Text1", QRect(8, 48, 624, 384)},
+    };
+    for (const auto &[name, rect] : kept)
+        QCOMPARE(control<QWidget>(&dialog, QString::fromLatin1(name))->geometry(), rect);
+    QCOMPARE(dialog.width(), 640);
+
+    const QList<QPair<const char *, QString>> printouts = {
+        {"Befehl6", QStringLiteral("Lösungen")},
+        {"Befehl7", QStringLiteral("Vorschau")},
+        {"Befehl8", QStringLiteral("PDF")},
+    };
+    int left = -1;
+    for (const auto &[name, caption] : printouts) {
+        QPushButton *button = control<QPushButton>(&dialog, QString::fromLatin1(name));
+        QCOMPARE(button->text(), caption);
+        QVERIFY(button->isVisible() && button->isEnabled());
+        QCOMPARE(button->size(), QSize(80, 28)); // as the buttons above
+        QVERIFY2(dialog.rect().contains(button->geometry()), name);
+        QVERIFY2(button->y() >= 48 + 384, name); // below the text field
+        QVERIFY2(button->x() > left, name);      // one row, left to right
+        left = button->x();
+        for (const auto &[other, rect] : kept)
+            QVERIFY2(!button->geometry().intersects(rect), other);
+    }
+}
+
+void WorksheetDialogTest::printoutButtonsByTab() {
+    TestProgram program;
+    program.writeSettings(" 1 \r\n");
+    WorksheetDialog &dialog = openWorksheets(program.start(), 20);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QComboBox *list = control<QComboBox>(&dialog, "Kombi1");
+    list->setFocus();
+    QCOMPARE(QApplication::focusWidget(), list);
+    for (const char *name : {"Befehl6", "Befehl7", "Befehl8", "Text1"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    }
+    QCOMPARE(list->currentText(), QStringLiteral("Wörter")); // Tab chose nothing on the way
 }
 
 void WorksheetDialogTest::eachVisitStartsWithWords() {

@@ -6,11 +6,11 @@
 #include "worksheet_pdf.h"
 
 #include "core/Random.h"
+#include "core/worksheets/WorksheetTasks.h"
 #include "ui/MenuScreen.h"
 #include "ui/worksheets/PdfFileDialog.h"
 #include "ui/worksheets/WorksheetDialog.h"
 #include "ui/worksheets/WorksheetPrinting.h"
-#include "core/worksheets/WorksheetTasks.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -76,6 +76,7 @@ private slots:
     void pdfThatCannotBeWritten();
     void pdfFileDialog();
     void pdfFileDialogCancelled();
+    void pdfFileDialogLeavesReplacingToTheCaller();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -206,9 +207,11 @@ void WorksheetPrintingTest::failureOffersPdf() {
     int asked = 0;
     const QString target = fileChosen.isEmpty() ? QString() : path(fileChosen);
     QWidget *askedFor = nullptr;
-    dialog.setPdfPathAsker([&](QWidget *parent) {
+    QString offered;
+    dialog.setPdfPathAsker([&](QWidget *parent, const QString &, const QString &suggested) {
         ++asked;
         askedFor = parent;
+        offered = suggested;
         return target;
     });
     const QString sheet = QStringLiteral("Name: ______\r\n 17 = ___\r\n");
@@ -234,8 +237,10 @@ void WorksheetPrintingTest::failureOffersPdf() {
     QCOMPARE(offer.defaultButton, QStringLiteral("Nein"));
 
     QCOMPARE(asked, answers.last() == QStringLiteral("Ja") ? 1 : 0);
-    if (asked)
+    if (asked) {
         QCOMPARE(askedFor, &dialog);
+        QCOMPARE(offered, QDir::current().filePath(QStringLiteral("Arbeitsblatt.pdf")));
+    }
     QCOMPARE(dialog.worksheetText(), sheet);
     QVERIFY(!QFile::exists(unreachable));
     QCOMPARE(QFile::exists(path(QStringLiteral("blatt.pdf"))), saved);
@@ -250,8 +255,9 @@ void WorksheetPrintingTest::pdfThatCannotBeWritten() {
     program.writeSettings(" 1 \r\n");
     WorksheetDialog &dialog = openWorksheets(program.start());
     dialog.setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
-    dialog.setPdfPathAsker(
-        [&](QWidget *) { return path(QStringLiteral("missing/dir/blatt.pdf")); });
+    dialog.setPdfPathAsker([&](QWidget *, const QString &, const QString &) {
+        return path(QStringLiteral("missing/dir/blatt.pdf"));
+    });
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     ModalBoxes boxes({"Ja", "OK", "Ja", "OK"});
     press(dialog, "Befehl5");
@@ -281,9 +287,10 @@ void WorksheetPrintingTest::pdfFileDialog() {
         QMetaObject::invokeMethod(dialog, "accept");
     });
     answer.start();
-    const QString chosen = askPdfFileName(nullptr);
+    const QString chosen =
+        askPdfFileName(nullptr, QStringLiteral("Arbeitsblatt als PDF-Datei speichern"),
+                       QDir::current().filePath(QStringLiteral("Arbeitsblatt.pdf")));
     QDir::setCurrent(previous);
-    QCOMPARE(title, pdfFileDialogTitle());
     QCOMPARE(title, QStringLiteral("Arbeitsblatt als PDF-Datei speichern"));
     QCOMPARE(filter, QStringLiteral("PDF-Dateien (*.pdf)"));
     QVERIFY(saving);
@@ -302,7 +309,37 @@ void WorksheetPrintingTest::pdfFileDialogCancelled() {
         }
     });
     answer.start();
-    QCOMPARE(askPdfFileName(nullptr), QString());
+    QCOMPARE(askPdfFileName(nullptr, QStringLiteral("PDF"), QDir::home().filePath("a.pdf")),
+             QString());
+}
+
+void WorksheetPrintingTest::pdfFileDialogLeavesReplacingToTheCaller() {
+    const QString existing = path(QStringLiteral("alt.pdf"));
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    int questions = 0;
+    QTimer answer;
+    answer.setInterval(5);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            ++questions; // Qt's own question would come here: say yes to it
+            if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+                yes->click();
+            else
+                box->accept();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal);
+                   dialog && dialog->isVisible()) {
+            // Queued: a question would wait in a loop of its own for this timer.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
+    });
+    answer.start();
+    const QString chosen = askPdfFileName(nullptr, QStringLiteral("PDF"), existing);
+    answer.stop();
+    QCOMPARE(questions, 0);
+    QCOMPARE(chosen, QFileInfo(existing).absoluteFilePath());
 }
 
 QTEST_MAIN(WorksheetPrintingTest)

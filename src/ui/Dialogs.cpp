@@ -37,6 +37,13 @@ int widthForTitle(const QString &title) {
     return QFontMetrics(font).horizontalAdvance(title) + frameButtons;
 }
 
+// QMessageBox sizes itself to its text; a spacer across its grid widens it.
+void makeRoomForTitle(QMessageBox &box, const QString &title) {
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const QString &title) {
@@ -54,15 +61,32 @@ MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const 
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    // QMessageBox sizes itself to its text; a spacer across its grid widens it.
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(widthForTitle(title), 0, QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+    makeRoomForTitle(box, title);
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     if (buttons == MsgButtons::Ok)
         return MsgResult::Ok;
     return clicked == box.button(QMessageBox::Yes) ? MsgResult::Yes : MsgResult::No;
+}
+
+int choiceBox(const QString &prompt, MsgIcon icon, const QStringList &buttons,
+              const QString &title) {
+    installGermanTranslations();
+    QMessageBox box(qtIcon(icon), title, prompt);
+    box.setTextFormat(Qt::PlainText);
+    QList<QPushButton *> choices;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const bool wayOut = i == buttons.size() - 1;
+        choices << box.addButton(buttons[i],
+                                 wayOut ? QMessageBox::RejectRole : QMessageBox::ActionRole);
+    }
+    if (!choices.isEmpty()) {
+        box.setDefaultButton(choices.first());
+        box.setEscapeButton(choices.last());
+    }
+    makeRoomForTitle(box, title);
+    box.exec();
+    return int(choices.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
 }
 
 QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) {

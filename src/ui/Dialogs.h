@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The modal boxes of the program. Every message box and the input box are
 // built here, so their wording, icons and buttons are the same everywhere and
@@ -13,6 +14,12 @@ enum class MsgResult { Ok, Yes, No };
 // A modal box; with YesNo the second button (No) is the default and Escape or
 // the close box count as No.
 MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const QString &title);
+
+// A modal box offering a choice, the buttons in the given order, the first
+// the default and the last the way out (Escape, close box); returns the
+// index of the button pressed.
+int choiceBox(const QString &prompt, MsgIcon icon, const QStringList &buttons,
+              const QString &title);
 
 // A modal input box; returns "" when cancelled.
 QString inputBox(const QString &prompt, const QString &title, const QString &defaultText = {});

@@ -23,6 +23,12 @@ void ModalBoxes::poll() {
     if (!modal || !modal->isVisible())
         return;
     timer_.stop(); // no re-entry while this box is answered
+    if (onOtherWindow && !qobject_cast<QMessageBox *>(modal) &&
+        !qobject_cast<QInputDialog *>(modal)) {
+        onOtherWindow(modal);
+        timer_.start();
+        return;
+    }
 
     SeenBox box;
     box.title = modal->windowTitle();

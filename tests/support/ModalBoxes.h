@@ -35,6 +35,10 @@ public:
     // With no scripted answer left, names the answer for any box that comes
     // (as the answers above); such a box is not unexpected.
     std::function<QString(const SeenBox &)> decide;
+    // A modal window that is no box (a print preview, say) is handed to this,
+    // which must close it; without it such a window is closed at once. It
+    // takes no answer.
+    std::function<void(QWidget *)> onOtherWindow;
 
     // How often to look for a box; a long run of boxes wants 0 (every turn of the loop).
     void setPollInterval(int ms) { timer_.setInterval(ms); }

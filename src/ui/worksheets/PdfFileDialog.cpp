@@ -1,18 +1,13 @@
 #include "PdfFileDialog.h"
 
-#include <QDir>
 #include <QFileDialog>
 
-QString pdfFileDialogTitle() {
-    return QStringLiteral("Arbeitsblatt als PDF-Datei speichern");
-}
-
-QString askPdfFileName(QWidget *parent) {
-    QFileDialog dialog(parent, pdfFileDialogTitle(),
-                       QDir::current().filePath(QStringLiteral("Arbeitsblatt.pdf")),
-                       QStringLiteral("PDF-Dateien (*.pdf)"));
+QString askPdfFileName(QWidget *parent, const QString &title, const QString &suggestedPath) {
+    QFileDialog dialog(parent, title, suggestedPath, QStringLiteral("PDF-Dateien (*.pdf)"));
     // Qt's own dialog looks the same everywhere and can be answered in tests.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Replacing a file is the caller's question, asked in its own words.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));

@@ -1,18 +1,17 @@
 #include "WorksheetDialog.h"
 
-#include "PdfFileDialog.h"
-#include "WorksheetPrinting.h"
-#include "ui/Dialogs.h"
-#include "ui/Twips.h"
 #include "core/Session.h"
 #include "core/worksheets/WorksheetTasks.h"
+#include "ui/Dialogs.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QWindow>
 
@@ -23,22 +22,25 @@ constexpr int rowTop = 120;
 constexpr int rowHeight = 420;
 constexpr int buttonWidth = 1200;
 constexpr int buttonStep = 1320;
+constexpr int fieldTop = 720;
+constexpr int fieldHeight = 5760;
+// The second row, for the printouts, sits below the text field.
+constexpr int secondRowTop = fieldTop + fieldHeight + 120;
+constexpr int screenHeight = secondRowTop + rowHeight + 120;
 
-const QString printTitle = QStringLiteral("Drucken");
+struct Button {
+    const char *name;
+    const char *caption;
+    void (WorksheetDialog::*click)();
+};
 
 } // namespace
 
 WorksheetDialog::WorksheetDialog(const Session &session)
     : Screen(QStringLiteral("Form11"), QStringLiteral("Arbeitsblatt drucken . . .")),
-      session_(session), printerSource_(&WorksheetPrinting::systemPrinter), askPdfPath_(&askPdfFileName),
-      beep_(&QApplication::beep) {
-    setFixedSize(tw(screenWidth), tw(6600));
+      session_(session), output_(this), beep_(&QApplication::beep) {
+    setFixedSize(tw(screenWidth), tw(screenHeight));
 
-    struct Button {
-        const char *name;
-        const char *caption;
-        void (WorksheetDialog::*click)();
-    };
     static const Button buttons[] = {
         {"Befehl1", "Abbruch", &WorksheetDialog::cancel},
         {"Befehl5", "Drucken", &WorksheetDialog::print},
@@ -60,8 +62,26 @@ WorksheetDialog::WorksheetDialog(const Session &session)
 
     textField_ = new QPlainTextEdit(this);
     textField_->setObjectName(QStringLiteral("Text1"));
-    textField_->setGeometry(twRect(120, 720, screenWidth - 240, 5760));
+    textField_->setGeometry(twRect(120, fieldTop, screenWidth - 240, fieldHeight));
     textField_->setFont(QFont(QStringLiteral("Arial"), 12));
+
+    static const Button printouts[] = {
+        {"Befehl6", "Lösungen", &WorksheetDialog::printKey},
+        {"Befehl7", "Vorschau", &WorksheetDialog::preview},
+        {"Befehl8", "PDF", &WorksheetDialog::savePdf},
+    };
+    // Tab reaches them after the list: the text field keeps Tab for itself.
+    QWidget *before = typeList_;
+    left = 120;
+    for (const Button &b : printouts) {
+        QPushButton *button = addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
+                                        twRect(left, secondRowTop, buttonWidth, rowHeight));
+        connect(button, &QPushButton::clicked, this, b.click);
+        setTabOrder(before, button);
+        before = button;
+        left += buttonStep;
+    }
+    setTabOrder(before, textField_);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
         if (focused && focused != windowHandle())
@@ -94,6 +114,10 @@ QString WorksheetDialog::worksheetText() const {
     return textField_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
+QString WorksheetDialog::answerKey() const {
+    return appended_.answerKey(worksheetText());
+}
+
 void WorksheetDialog::append(const QString &text) {
     // Only the new lines go in at the end: the sheet may be long, and the
     // text before them stays exactly as it is.
@@ -115,11 +139,15 @@ void WorksheetDialog::addTask() {
                QStringLiteral("Übungsart"));
         return;
     }
-    append(WorksheetTasks::taskText(type, session_.range()));
+    const QString task = WorksheetTasks::taskText(type, session_.range());
+    // The task goes in after whatever the last line holds so far.
+    appended_.add(type, textField_->document()->lastBlock().text(), task);
+    append(task);
 }
 
 void WorksheetDialog::clear() {
     textField_->setPlainText(QString());
+    appended_.clear();
 }
 
 void WorksheetDialog::copy() {
@@ -128,32 +156,32 @@ void WorksheetDialog::copy() {
 }
 
 void WorksheetDialog::print() {
-    if (msgBox(QStringLiteral("Das Textfeld jetzt ausdrucken?\r "), MsgIcon::Question,
-               MsgButtons::YesNo, printTitle) == MsgResult::No)
-        return;
-    const QString text = worksheetText();
-    const std::unique_ptr<QPrinter> printer = printerSource_();
-    if (!printer) {
-        msgBox(QStringLiteral("Es ist kein Drucker eingerichtet!\r"), MsgIcon::Critical,
-               MsgButtons::Ok, printTitle);
-        offerPdf(text);
-    } else if (!WorksheetPrinting::print(text, *printer)) {
-        msgBox(QStringLiteral("Das Arbeitsblatt konnte nicht gedruckt werden!\r"),
-               MsgIcon::Critical, MsgButtons::Ok, printTitle);
-        offerPdf(text);
-    }
+    output_.print(WorksheetOutput::Document::Sheet, worksheetText());
 }
 
-void WorksheetDialog::offerPdf(const QString &text) {
-    if (msgBox(QStringLiteral("Das Arbeitsblatt als PDF-Datei speichern?\r"), MsgIcon::Question,
-               MsgButtons::YesNo, printTitle) == MsgResult::No)
+void WorksheetDialog::printKey() {
+    output_.print(WorksheetOutput::Document::Key, answerKey());
+}
+
+void WorksheetDialog::preview() {
+    const int choice = choiceBox(
+        QStringLiteral("Was soll die Vorschau zeigen?\r"), MsgIcon::Question,
+        {QStringLiteral("Arbeitsblatt"), QStringLiteral("Lösungen"), QStringLiteral("Abbrechen")},
+        QStringLiteral("Vorschau"));
+    if (choice == 0)
+        output_.preview(WorksheetOutput::Document::Sheet, worksheetText());
+    else if (choice == 1)
+        output_.preview(WorksheetOutput::Document::Key, answerKey());
+}
+
+void WorksheetDialog::savePdf() {
+    const QString title = QStringLiteral("PDF");
+    if (!output_.savePdf(WorksheetOutput::Document::Sheet, worksheetText(), QDir::homePath(),
+                         title))
         return;
-    const QString path = askPdfPath_(this);
-    if (path.isEmpty())
-        return;
-    if (!WorksheetPrinting::print(text, *WorksheetPrinting::pdfPrinter(path)))
-        msgBox(QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden!\r"),
-               MsgIcon::Critical, MsgButtons::Ok, printTitle);
+    if (msgBox(QStringLiteral("Auch die Lösungen als PDF speichern?\r"), MsgIcon::Question,
+               MsgButtons::YesNo, title) == MsgResult::Yes)
+        output_.savePdf(WorksheetOutput::Document::Key, answerKey(), QDir::homePath(), title);
 }
 
 void WorksheetDialog::cancel() {

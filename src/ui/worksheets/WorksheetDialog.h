@@ -1,18 +1,20 @@
 #pragma once
 
+#include "WorksheetOutput.h"
+#include "core/worksheets/AppendedTasks.h"
 #include "ui/Screen.h"
 
 #include <functional>
-#include <memory>
 
 class QComboBox;
 class Session;
 class QPlainTextEdit;
-class QPrinter;
 
 // The worksheet dialog: tasks of any exercise type are appended to one text
 // field, which can be edited by hand, emptied, copied and printed. The text
-// lives only in the field and stays there from one visit to the next.
+// lives only in the field and stays there from one visit to the next. The
+// dialog remembers the tasks it appended, so that it can print, preview and
+// save the sheet's answer key as well as the sheet.
 class WorksheetDialog : public Screen {
     Q_OBJECT
 public:
@@ -24,22 +26,31 @@ public:
     // The worksheet as text, every line break as CR LF.
     QString worksheetText() const;
 
+    // The sheet with the answers of every task the dialog appended that is
+    // still there unchanged; all other lines as they are.
+    QString answerKey() const;
+
     // Where printing goes (the system printer unless a test says otherwise);
     // a null printer means there is none.
-    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
-    void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
-    // Asks for the PDF file to save to when printing failed; "" = cancelled.
-    using PdfPathAsker = std::function<QString(QWidget *)>;
-    void setPdfPathAsker(PdfPathAsker ask) { askPdfPath_ = std::move(ask); }
+    void setPrinterSource(WorksheetOutput::PrinterSource source) {
+        output_.setPrinterSource(std::move(source));
+    }
+    // Asks for the PDF file to save to; "" = cancelled.
+    void setPdfPathAsker(WorksheetOutput::PdfPathAsker ask) {
+        output_.setPdfPathAsker(std::move(ask));
+    }
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
-    // The click handlers of the five buttons: "Abbruch", "Drucken",
-    // " Kopieren", " Übung" and "Löschen".
+    // The click handlers of the buttons: "Abbruch", "Drucken", " Kopieren",
+    // " Übung", "Löschen", then "Lösungen", "Vorschau" and "PDF".
     void cancel();
     void print();
     void copy();
     void addTask();
     void clear();
+    void printKey();
+    void preview();
+    void savePdf();
 
 protected:
     void load() override;
@@ -50,13 +61,12 @@ protected:
 private:
     void selectWords();
     void append(const QString &text);
-    void offerPdf(const QString &text);
 
     const Session &session_;
     QComboBox *typeList_;
     QPlainTextEdit *textField_;
-    PrinterSource printerSource_;
-    PdfPathAsker askPdfPath_;
+    AppendedTasks appended_;
+    WorksheetOutput output_;
     std::function<void()> beep_;
     // Whether the window that had the focus before this one was a modal box:
     // coming back from a box is no new visit.

@@ -1,0 +1,109 @@
+#include "WorksheetOutput.h"
+
+#include "PdfFileDialog.h"
+#include "WorksheetPrinting.h"
+#include "ui/Dialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+// What the boxes and dialogs say about one document.
+struct Wording {
+    QString question;
+    QString failure;
+    QString offer;
+    QString fileName;
+    QString fileDialogTitle;
+    QString previewTitle;
+};
+
+const Wording &wordingOf(WorksheetOutput::Document document) {
+    static const Wording sheet{
+        QStringLiteral("Das Textfeld jetzt ausdrucken?\r "),
+        QStringLiteral("Das Arbeitsblatt konnte nicht gedruckt werden!\r"),
+        QStringLiteral("Das Arbeitsblatt als PDF-Datei speichern?\r"),
+        QStringLiteral("Arbeitsblatt.pdf"),
+        QStringLiteral("Arbeitsblatt als PDF-Datei speichern"),
+        QStringLiteral("Vorschau: Arbeitsblatt"),
+    };
+    static const Wording key{
+        QStringLiteral("Die Lösungen jetzt ausdrucken?\r "),
+        QStringLiteral("Die Lösungen konnten nicht gedruckt werden!\r"),
+        QStringLiteral("Die Lösungen als PDF-Datei speichern?\r"),
+        QStringLiteral("Arbeitsblatt-Loesungen.pdf"),
+        QStringLiteral("Lösungen als PDF-Datei speichern"),
+        QStringLiteral("Vorschau: Lösungen"),
+    };
+    return document == WorksheetOutput::Document::Key ? key : sheet;
+}
+
+const QString printTitle = QStringLiteral("Drucken");
+
+} // namespace
+
+WorksheetOutput::WorksheetOutput(QWidget *parent)
+    : parent_(parent), printerSource_(&WorksheetPrinting::systemPrinter),
+      askPdfPath_(&askPdfFileName) {}
+
+void WorksheetOutput::print(Document document, const QString &text) {
+    const Wording &words = wordingOf(document);
+    if (msgBox(words.question, MsgIcon::Question, MsgButtons::YesNo, printTitle) == MsgResult::No)
+        return;
+    const std::unique_ptr<QPrinter> printer = printerSource_();
+    if (!printer) {
+        msgBox(QStringLiteral("Es ist kein Drucker eingerichtet!\r"), MsgIcon::Critical,
+               MsgButtons::Ok, printTitle);
+        offerPdf(document, text);
+    } else if (!WorksheetPrinting::print(text, *printer)) {
+        msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
+        offerPdf(document, text);
+    }
+}
+
+void WorksheetOutput::offerPdf(Document document, const QString &text) {
+    if (msgBox(wordingOf(document).offer, MsgIcon::Question, MsgButtons::YesNo, printTitle) ==
+        MsgResult::No)
+        return;
+    savePdf(document, text, QDir::currentPath(), printTitle);
+}
+
+void WorksheetOutput::preview(Document document, const QString &text) {
+    const Wording &words = wordingOf(document);
+    std::unique_ptr<QPrinter> printer = printerSource_();
+    // Without a printer the preview shows the pages of the PDF file that
+    // printing from it would write.
+    if (!printer)
+        printer = WorksheetPrinting::pdfPrinter(QDir::current().filePath(words.fileName));
+    QPrintPreviewDialog dialog(printer.get(), parent_);
+    dialog.setWindowTitle(words.previewTitle);
+    bool painted = true;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter *target) { painted = WorksheetPrinting::print(text, *target); });
+    // The dialog is accepted only after printing from it.
+    if (dialog.exec() == QDialog::Accepted && !painted)
+        msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
+}
+
+bool WorksheetOutput::savePdf(Document document, const QString &text, const QString &folder,
+                              const QString &boxTitle) {
+    const Wording &words = wordingOf(document);
+    const QString path =
+        askPdfPath_(parent_, words.fileDialogTitle, QDir(folder).filePath(words.fileName));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path) &&
+        msgBox(QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?\r")
+                   .arg(QFileInfo(path).fileName()),
+               MsgIcon::Question, MsgButtons::YesNo, boxTitle) == MsgResult::No)
+        return false;
+    if (!WorksheetPrinting::print(text, *WorksheetPrinting::pdfPrinter(path))) {
+        msgBox(QStringLiteral("Die PDF-Datei konnte nicht geschrieben werden!\r"),
+               MsgIcon::Critical, MsgButtons::Ok, boxTitle);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// Where a finished worksheet goes: the printer, Qt's print preview and PDF
+// files, every page painted by WorksheetPrinting, with the questions and
+// messages on the way. The sheet and its answer key go the same ways.
+class WorksheetOutput {
+public:
+    enum class Document { Sheet, Key };
+
+    // Where printing goes; a null printer means there is none.
+    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+    // Asks for a PDF file (parent, dialog title, file offered); "" = cancelled.
+    using PdfPathAsker =
+        std::function<QString(QWidget *, const QString &title, const QString &suggestedPath)>;
+
+    // Boxes and dialogs are shown for the parent.
+    explicit WorksheetOutput(QWidget *parent);
+
+    void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
+    void setPdfPathAsker(PdfPathAsker ask) { askPdfPath_ = std::move(ask); }
+
+    // Asks, then prints; with no printer, or when the job fails, says so and
+    // offers to save a PDF file instead.
+    void print(Document document, const QString &text);
+
+    // Qt's print preview of the text: the pages as they will be printed, and
+    // printing from there prints exactly those.
+    void preview(Document document, const QString &text);
+
+    // Asks for a file in the folder and writes the text there as a PDF; an
+    // existing file is replaced only when the answer to a question allows it.
+    // True when the file was written.
+    bool savePdf(Document document, const QString &text, const QString &folder,
+                 const QString &boxTitle);
+
+private:
+    void offerPdf(Document document, const QString &text);
+
+    QWidget *parent_;
+    PrinterSource printerSource_;
+    PdfPathAsker askPdfPath_;
+};
