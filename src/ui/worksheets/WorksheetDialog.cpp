@@ -64,6 +64,8 @@ WorksheetDialog::WorksheetDialog(const Session &session)
     textField_->setObjectName(QStringLiteral("Text1"));
     textField_->setGeometry(twRect(120, fieldTop, screenWidth - 240, fieldHeight));
     textField_->setFont(QFont(QStringLiteral("Arial"), 12));
+    // Tab leaves the field, so the keyboard reaches every control and back.
+    textField_->setTabChangesFocus(true);
 
     static const Button printouts[] = {
         {"Befehl6", "Lösungen", &WorksheetDialog::printKey},
