@@ -61,6 +61,9 @@ const QStringList &types() {
 }
 
 QString taskText(const QString &type, int range) {
+    // No task number lies in 1 .. range: no task at all.
+    if (range < 1)
+        return QString();
     for (const TaskType &entry : table())
         if (entry.name == type)
             return entry.text(range);

@@ -12,7 +12,7 @@ const QStringList &types();
 constexpr int wordsIndex = 3;
 
 // The text to append for this type in the number range; "" for a name that
-// is no type. "Wörter", "Familie" and "Ordnen" draw through the rules of
+// is no type and for a range below 1. "Wörter", "Familie" and "Ordnen" draw through the rules of
 // their exercise, so a sheet's task is one the exercise could have set.
 QString taskText(const QString &type, int range);
 
