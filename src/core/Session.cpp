@@ -2,21 +2,12 @@
 
 #include "Random.h"
 
+#include <algorithm>
 #include <cmath>
 
 void Session::setRange(int range) {
-    switch (range) {
-    case 20:
-    case 100:
-    case 1000:
-    case 10000:
-    case 100000:
-    case 1000000:
+    if (std::find(ranges.begin(), ranges.end(), range) != ranges.end())
         range_ = range;
-        break;
-    default:
-        break;
-    }
 }
 
 int Session::drawNumber() const {

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <array>
+
 // What one run of the program shares between its screens: the number range
 // chosen on the menu and the count of right answers with its reward rule.
 // Screens report answers here; the menu listens for the reward.
@@ -13,6 +15,9 @@ public:
 
     // The range the menu starts with before the settings file is read.
     static constexpr int defaultRange = 20;
+
+    // The ranges a child can choose, smallest first.
+    static constexpr std::array<int, 6> ranges{20, 100, 1000, 10000, 100000, 1000000};
 
     int range() const { return range_; }
     // One of 20, 100, 1000, 10000, 100000 and 1000000; any other leaves the range.

@@ -23,8 +23,7 @@ constexpr int buttonWidth = 1215;
 constexpr int buttonHeight = 495;
 
 int rangeAt(int position) {
-    static const int ranges[] = {20, 100, 1000, 10000, 100000, 1000000};
-    return ranges[position - 1];
+    return Session::ranges[size_t(position - 1)];
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "WorksheetKey.h"
 
+#include "WorksheetTasks.h"
+
 #include "core/NumberText.h"
 #include "core/numbers/NumberWordParser.h"
 #include "core/numbers/NumberWords.h"
@@ -268,28 +270,8 @@ QString solveCounting(const QString &taskText) {
 #undef NUMBER
 
 Rule ruleFor(const QString &type) {
-    struct KeyRule {
-        QString type;
-        Rule rule;
-    };
-    // The types as the list names them.
-    static const QList<KeyRule> rules = {
-        {QStringLiteral("<  =  >"), solveComparison},
-        {QStringLiteral("Ordnen"), solveOrdering},
-        {QStringLiteral("Ziffern"), solveDigits},
-        {QStringLiteral("Wörter"), solveWords},
-        {QStringLiteral("Bilder"), solvePictures},
-        {QStringLiteral("Mengen"), solveQuantities},
-        {QStringLiteral("Strahl"), solveNumberLine},
-        {QStringLiteral("Familie"), solveFamily},
-        {QStringLiteral("Nachbarn"), solveNeighbours},
-        {QStringLiteral("Zerlegen"), solveDecomposition},
-        {QStringLiteral("Zählen"), solveCounting},
-    };
-    for (const KeyRule &entry : rules)
-        if (entry.type == type)
-            return entry.rule;
-    return nullptr;
+    // The type table names each type once, with its recipe and its rule.
+    return WorksheetTasks::keyRule(type);
 }
 
 QString solve(const QString &type, const QString &taskText) {

@@ -1,5 +1,6 @@
 #include "WorksheetTasks.h"
 
+#include "WorksheetKey.h"
 #include "WorksheetRecipes.h"
 #include "core/numbers/WordsRules.h"
 #include "core/relations/OrderingRules.h"
@@ -27,23 +28,25 @@ QString orderingTask(int range) {
 struct TaskType {
     QString name;
     QString (*text)(int range);
+    WorksheetKey::Rule key; // fills in the answers of what `text` appended
 };
 
 // The types in the order of the list; the first matching name wins.
 const QList<TaskType> &table() {
     using namespace WorksheetRecipes;
+    using namespace WorksheetKey;
     static const QList<TaskType> list = {
-        {QStringLiteral("<  =  >"), comparisonLine},
-        {QStringLiteral("Ordnen"), orderingTask},
-        {QStringLiteral("Ziffern"), digitsLine},
-        {QStringLiteral("Wörter"), wordsTask},
-        {QStringLiteral("Bilder"), picturesLine},
-        {QStringLiteral("Mengen"), quantitiesLine},
-        {QStringLiteral("Strahl"), [](int) { return numberLineLines(); }},
-        {QStringLiteral("Familie"), familyTask},
-        {QStringLiteral("Nachbarn"), neighboursLine},
-        {QStringLiteral("Zerlegen"), decompositionLine},
-        {QStringLiteral("Zählen"), countingLine},
+        {QStringLiteral("<  =  >"), comparisonLine, solveComparison},
+        {QStringLiteral("Ordnen"), orderingTask, solveOrdering},
+        {QStringLiteral("Ziffern"), digitsLine, solveDigits},
+        {QStringLiteral("Wörter"), wordsTask, solveWords},
+        {QStringLiteral("Bilder"), picturesLine, solvePictures},
+        {QStringLiteral("Mengen"), quantitiesLine, solveQuantities},
+        {QStringLiteral("Strahl"), [](int) { return numberLineLines(); }, solveNumberLine},
+        {QStringLiteral("Familie"), familyTask, solveFamily},
+        {QStringLiteral("Nachbarn"), neighboursLine, solveNeighbours},
+        {QStringLiteral("Zerlegen"), decompositionLine, solveDecomposition},
+        {QStringLiteral("Zählen"), countingLine, solveCounting},
     };
     return list;
 }
@@ -58,6 +61,13 @@ const QStringList &types() {
         return list;
     }();
     return names;
+}
+
+WorksheetKey::Rule keyRule(const QString &type) {
+    for (const TaskType &entry : table())
+        if (entry.name == type)
+            return entry.key;
+    return nullptr;
 }
 
 QString taskText(const QString &type, int range) {

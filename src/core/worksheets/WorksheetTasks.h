@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorksheetKey.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,5 +17,8 @@ constexpr int wordsIndex = 3;
 // is no type and for a range below 1. "Wörter", "Familie" and "Ordnen" draw through the rules of
 // their exercise, so a sheet's task is one the exercise could have set.
 QString taskText(const QString &type, int range);
+
+// The answer-key rule of this type; null for a name that is no type.
+WorksheetKey::Rule keyRule(const QString &type);
 
 } // namespace WorksheetTasks
