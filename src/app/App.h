@@ -83,6 +83,9 @@ private:
     QPointer<MemoryScreen> memory_;
 };
 
+// The names Qt's own settings file is kept under, per user.
+void nameApplication();
+
 // Runs the whole program; afterFirstPaint (for measurements) runs once the
 // menu has been painted for the first time.
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint = {});

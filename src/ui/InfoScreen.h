@@ -21,8 +21,10 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeBox() override { okay(); }
+    void scaleChanged() override;
 
 private:
     Label *notice_;
     Label *author_;
+    Label *picture_;
 };

@@ -1,12 +1,14 @@
 #include "Screen.h"
 
 #include "KeyCodes.h"
+#include "WindowSize.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 bool endingProgram = false;
@@ -20,13 +22,95 @@ QRect displayGeometry(const QWidget *w) {
 Screen::Screen(const QString &name, const QString &caption, QWidget *parent) : QWidget(parent) {
     setObjectName(name);
     setWindowTitle(caption);
+    addSizeKeys();
+}
+
+ScreenScale scaleOf(const QWidget *widget) {
+    const auto *screen = widget ? qobject_cast<const Screen *>(widget->window()) : nullptr;
+    return screen ? screen->scale() : ScreenScale();
+}
+
+void Screen::addSizeKeys() {
+    const auto keys = [this](const QList<QKeySequence> &sequences, auto action) {
+        for (const QKeySequence &sequence : sequences)
+            connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
+    };
+    keys({QKeySequence(Qt::Key_F11)}, &Screen::toggleFullScreen);
+    // Ctrl and the plus key: its own key, or shifted on layouts like the US one.
+    keys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [this] { zoomBy(1); });
+    keys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomBy(-1); });
+    keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoomBy(0); });
 }
 
 void Screen::display() {
     ensureLoaded();
-    show();
+    showAtChosenSize();
     raise();
     activateWindow();
+}
+
+void Screen::showAtChosenSize() {
+    if (WindowSize::fullScreen()) {
+        showFullScreen();
+        return;
+    }
+    if (isFullScreen())
+        showNormal();
+    if (!isMaximized())
+        resize(zoomedSize(WindowSize::zoom()));
+    show();
+}
+
+QSize Screen::zoomedSize(qreal factor) const {
+    // Never larger than the display: nothing of the screen is cut off.
+    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize designed = designedSize();
+    if (display && !designed.isEmpty()) {
+        const QSize room = display->availableGeometry().size();
+        factor = std::min({factor, qreal(room.width()) / designed.width(),
+                           qreal(room.height()) / designed.height()});
+    }
+    factor = std::max<qreal>(1, factor);
+    return QSize(qRound(designed.width() * factor), qRound(designed.height() * factor));
+}
+
+void Screen::toggleFullScreen() {
+    WindowSize::setFullScreen(!isFullScreen());
+    showAtChosenSize();
+}
+
+void Screen::zoomBy(int steps) {
+    if (isFullScreen() || !layout_.isRecorded())
+        return;
+    const qreal factor =
+        steps == 0 ? WindowSize::smallestZoom : WindowSize::stepped(scale().factor, steps);
+    WindowSize::setZoom(factor);
+    showNormal();
+    resize(zoomedSize(factor));
+}
+
+ScreenScale Screen::frontScale() {
+    if (auto *front = qobject_cast<Screen *>(QApplication::activeWindow()))
+        return front->scale();
+    ScreenScale largest;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *screen = qobject_cast<Screen *>(w); screen && screen->isVisible())
+            if (screen->scale().factor > largest.factor)
+                largest = screen->scale();
+    return largest;
+}
+
+void Screen::resizeEvent(QResizeEvent *event) {
+    const qreal before = scale().factor;
+    const QPoint offset = scale().offset;
+    layout_.resized(size());
+    if (scale().factor != before || scale().offset != offset)
+        scaleChanged();
+    // A window the user sized is the size the next screens open at.
+    if (isVisible() && !isFullScreen() && !isMaximized() && layout_.isRecorded())
+        WindowSize::setZoom(scale().factor);
+    QWidget::resizeEvent(event);
 }
 
 void Screen::closeAllForEnd() {
@@ -71,6 +155,13 @@ void Screen::placeUpperQuarter() {
 void Screen::ensureLoaded() {
     if (!loaded_) {
         loaded_ = true;
+        // What the screen's code laid out is the designed size; from here on
+        // the window may grow and the content grows with it.
+        layout_.record();
+        setMinimumSize(designedSize());
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (!WindowSize::fullScreen())
+            resize(zoomedSize(WindowSize::zoom()));
         load();
     }
     watchChildren();
@@ -102,6 +193,16 @@ void Screen::keyPressEvent(QKeyEvent *event) {
 }
 
 bool Screen::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::FontChange:
+        if (watched->isWidgetType())
+            layout_.noticed(static_cast<QWidget *>(watched));
+        break;
+    default:
+        break;
+    }
     if (keyPreview_ && event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         auto *key = static_cast<QKeyEvent *>(event);

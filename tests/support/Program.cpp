@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 
 namespace {
 QtMessageHandler previousHandler = nullptr;
@@ -36,6 +37,7 @@ void initTestApplication() {
     // Screens say nothing in tests: no speech service starts on the machine.
     Speaker::setShared(&testSpeaker());
     qApp->setQuitOnLastWindowClosed(false);
+    nameApplication();
     installGermanTranslations();
 }
 
@@ -43,6 +45,8 @@ TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
+    // Each program its own settings: a size chosen in one test stays there.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     app_ = std::make_unique<App>();
     running = this;
     Program::setEndHandler([this] { ended = true; });
