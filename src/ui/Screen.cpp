@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 
 namespace {
 bool endingProgram = false;
@@ -22,7 +21,6 @@ QRect displayGeometry(const QWidget *w) {
 Screen::Screen(const QString &name, const QString &caption, QWidget *parent) : QWidget(parent) {
     setObjectName(name);
     setWindowTitle(caption);
-    addSizeKeys();
 }
 
 ScreenScale scaleOf(const QWidget *widget) {
@@ -30,17 +28,20 @@ ScreenScale scaleOf(const QWidget *widget) {
     return screen ? screen->scale() : ScreenScale();
 }
 
-void Screen::addSizeKeys() {
-    const auto keys = [this](const QList<QKeySequence> &sequences, auto action) {
-        for (const QKeySequence &sequence : sequences)
-            connect(new QShortcut(sequence, this), &QShortcut::activated, this, action);
-    };
-    keys({QKeySequence(Qt::Key_F11)}, &Screen::toggleFullScreen);
+bool Screen::sizeKey(const QKeyEvent &key) {
+    const bool ctrl = key.modifiers() & Qt::ControlModifier;
+    if (key.key() == Qt::Key_F11 && !ctrl)
+        toggleFullScreen();
     // Ctrl and the plus key: its own key, or shifted on layouts like the US one.
-    keys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         [this] { zoomBy(1); });
-    keys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomBy(-1); });
-    keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { zoomBy(0); });
+    else if (ctrl && (key.key() == Qt::Key_Plus || key.key() == Qt::Key_Equal))
+        zoomBy(1);
+    else if (ctrl && key.key() == Qt::Key_Minus)
+        zoomBy(-1);
+    else if (ctrl && key.key() == Qt::Key_0)
+        zoomBy(0);
+    else
+        return false;
+    return true;
 }
 
 void Screen::display() {
@@ -188,6 +189,8 @@ void Screen::closeEvent(QCloseEvent *event) {
 }
 
 void Screen::keyPressEvent(QKeyEvent *event) {
+    if (sizeKey(*event))
+        return;
     if (!(keyPreview_ && keyDown(formKeyCode(*event))))
         QWidget::keyPressEvent(event);
 }
@@ -199,6 +202,12 @@ bool Screen::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::FontChange:
         if (watched->isWidgetType())
             layout_.noticed(static_cast<QWidget *>(watched));
+        break;
+    case QEvent::KeyPress:
+        // The size keys work on every screen, whichever control has the focus.
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this &&
+            sizeKey(*static_cast<QKeyEvent *>(event)))
+            return true;
         break;
     default:
         break;

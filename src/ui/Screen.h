@@ -72,7 +72,8 @@ protected:
 private:
     void ensureLoaded();
     void watchChildren();
-    void addSizeKeys();
+    // F11, Ctrl+Plus, Ctrl+Minus, Ctrl+0; true when the key was one of them.
+    bool sizeKey(const QKeyEvent &key);
     void showAtChosenSize();
     QSize zoomedSize(qreal factor) const;
     ScaledLayout layout_{this};
