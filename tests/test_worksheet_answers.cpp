@@ -364,31 +364,29 @@ void WorksheetAnswersTest::pdfFolderRememberedForTheUser() {
         offered << suggested;
         return std::exchange(answer, QString()); // the file chosen once, then cancelled
     };
-    {
-        TestProgram program;
+    const auto open = [&](TestProgram &program) -> WorksheetDialog & {
         program.writeSettings(" 1 \r\n");
         WorksheetDialog &dialog = openWorksheets(program.start());
         dialog.setPdfPathAsker(asker);
+        dialog.setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
+        return dialog;
+    };
+    {
+        TestProgram program;
+        WorksheetDialog &dialog = open(program);
         press(dialog, "Befehl8"); // cancelled: no documents folder yet
         QVERIFY(QDir().mkpath(documents));
-        press(dialog, "Befehl8"); // cancelled again
         answer = klasse + QStringLiteral("/Blatt3.pdf");
         ModalBoxes boxes({QStringLiteral("Ja")});
         press(dialog, "Befehl8"); // the sheet saved, then the key offered
         QCOMPARE(boxes.seen.size(), 1);
     }
-    {
-        TestProgram program; // the next start of the program
-        program.writeSettings(" 1 \r\n");
-        WorksheetDialog &dialog = openWorksheets(program.start());
-        dialog.setPdfPathAsker(asker);
-        dialog.setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
-        ModalBoxes boxes({"Ja", "OK", "Ja"});
-        press(dialog, "Befehl5");
-        QCOMPARE(boxes.seen.size(), 3);
-    }
+    TestProgram program; // the next start of the program
+    WorksheetDialog &dialog = open(program);
+    ModalBoxes boxes({"Ja", "OK", "Ja"});
+    press(dialog, "Befehl5");
+    QCOMPARE(boxes.seen.size(), 3);
     QCOMPARE(offered, (QStringList{QDir(home.path()).filePath(QStringLiteral("Arbeitsblatt.pdf")),
-                                   QDir(documents).filePath(QStringLiteral("Arbeitsblatt.pdf")),
                                    QDir(documents).filePath(QStringLiteral("Arbeitsblatt.pdf")),
                                    klasse + QStringLiteral("/Blatt3-Loesungen.pdf"),
                                    klasse + QStringLiteral("/Arbeitsblatt.pdf")}));
