@@ -52,7 +52,7 @@ int main(int argc, char **argv) {
     offscreenUnlessChosen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    nameApplication();
+    nameProgram();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     App program;
     OrderingScreen &screen = program.ordering();

@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -73,6 +75,14 @@ class ScalingTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { initTestApplication(); }
+    // Each test its own settings: the sizes it chooses stay there.
+    void init() {
+        settings_ = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_->path());
+    }
+    void cleanup() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, realSettings_);
+    }
 
     void everyControlDoubles_data();
     void everyControlDoubles();
@@ -85,6 +95,10 @@ private slots:
     void sizeKeysStepAndAreRemembered();
 
     void enlargedBlocksHaveSharpEdges();
+
+private:
+    std::unique_ptr<QTemporaryDir> settings_;
+    const QString realSettings_ = QStandardPaths::writableLocation(QStandardPaths::ConfigLocation);
 };
 
 void ScalingTest::everyControlDoubles_data() {

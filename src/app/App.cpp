@@ -159,14 +159,16 @@ void App::start() {
     menu_->display();
 }
 
-void nameApplication() {
-    QCoreApplication::setOrganizationName(QStringLiteral("ZUB"));
+void nameProgram() {
+    // The executable's name as well, so the desktop still matches the
+    // program's windows to its entry by their window class.
+    QCoreApplication::setOrganizationName(QStringLiteral("zubzahlen"));
     QCoreApplication::setApplicationName(QStringLiteral("zubzahlen"));
 }
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication application(argc, argv);
-    nameApplication();
+    nameProgram();
     // For the board in front of a class: every screen fills the display.
     if (QCoreApplication::arguments().contains(QStringLiteral("--vollbild")))
         WindowSize::startInFullScreen();

@@ -83,8 +83,9 @@ private:
     QPointer<MemoryScreen> memory_;
 };
 
-// The names Qt's own settings file is kept under, per user.
-void nameApplication();
+// Names the program to Qt: its per-user settings (the folder of the last
+// worksheet PDF) go to the user's config folder, zubzahlen/zubzahlen.conf.
+void nameProgram();
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the
 // menu has been painted for the first time.

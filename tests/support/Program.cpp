@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 namespace {
 QtMessageHandler previousHandler = nullptr;
@@ -37,16 +36,15 @@ void initTestApplication() {
     // Screens say nothing in tests: no speech service starts on the machine.
     Speaker::setShared(&testSpeaker());
     qApp->setQuitOnLastWindowClosed(false);
-    nameApplication();
     installGermanTranslations();
+    // Settings land where the program's would, inside this test's own config folder.
+    nameProgram();
 }
 
 TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
-    // Each program its own settings: a size chosen in one test stays there.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     app_ = std::make_unique<App>();
     running = this;
     Program::setEndHandler([this] { ended = true; });
