@@ -30,11 +30,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
+#include <algorithm>
 
 namespace {
-
-using Open = std::function<Screen &(App &)>;
 
 struct Shown {
     QPointer<QWidget> widget;
@@ -59,8 +57,11 @@ QList<Shown> controlsOf(Screen &screen) {
     return shown;
 }
 
-bool near(int a, int b) {
-    return std::abs(a - b) <= 1;
+// Twice the designed rectangle, within a pixel on every edge.
+bool twice(const QRect &now, const QRect &designed) {
+    const QRect want(2 * designed.topLeft(), 2 * designed.size());
+    return (now.topLeft() - want.topLeft()).manhattanLength() <= 2 &&
+           std::abs(now.width() - want.width()) <= 1 && std::abs(now.height() - want.height()) <= 1;
 }
 
 QPoint centreOf(QWidget *w) {
@@ -68,8 +69,6 @@ QPoint centreOf(QWidget *w) {
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Open)
 
 class ScalingTest : public QObject {
     Q_OBJECT
@@ -88,8 +87,7 @@ private slots:
     void everyControlDoubles();
     void worksheetTextFieldTakesTheRoom();
 
-    void comparisonDropLandsAt200();
-    void orderingAt200ByFinger();
+    void dropsAndTapsLandAt200();
 
     void fullScreenHoldsForTheExercisesAndIsRemembered();
     void sizeKeysStepAndAreRemembered();
@@ -102,29 +100,24 @@ private:
 };
 
 void ScalingTest::everyControlDoubles_data() {
-    QTest::addColumn<Open>("open");
-    QTest::addRow("menu") << Open([](App &a) -> Screen & { return a.menu(); });
-    QTest::addRow("info") << Open([](App &a) -> Screen & { return a.info(); });
-    QTest::addRow("digits") << Open([](App &a) -> Screen & { return a.digits(); });
-    QTest::addRow("words") << Open([](App &a) -> Screen & { return a.words(); });
-    QTest::addRow("quantities") << Open([](App &a) -> Screen & { return a.quantities(); });
-    QTest::addRow("pictures") << Open([](App &a) -> Screen & { return a.pictures(); });
-    QTest::addRow("number line") << Open([](App &a) -> Screen & { return a.numberLine(); });
-    QTest::addRow("family") << Open([](App &a) -> Screen & { return a.numberFamily(); });
-    QTest::addRow("decomposition") << Open([](App &a) -> Screen & { return a.decomposition(); });
-    QTest::addRow("neighbours") << Open([](App &a) -> Screen & { return a.neighbours(); });
-    QTest::addRow("comparison") << Open([](App &a) -> Screen & { return a.comparison(); });
-    QTest::addRow("counting") << Open([](App &a) -> Screen & { return a.counting(); });
-    QTest::addRow("ordering") << Open([](App &a) -> Screen & { return a.ordering(); });
-    QTest::addRow("memory") << Open([](App &a) -> Screen & { return a.memory(); });
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Form1", "ZUBLABEL", "Form2", "Form3", "Form4", "Form5", "Form6",
+                             "Form7", "Form8", "Form9", "Form10", "Form12", "Form13", "memo"})
+        QTest::addRow("%s", name) << QString::fromLatin1(name);
 }
 
 void ScalingTest::everyControlDoubles() {
-    QFETCH(Open, open);
+    QFETCH(QString, name);
     TestProgram program;
     program.writeSettings(" 3 \r\n");
     program.start();
-    Screen &screen = open(program.app());
+    App &a = program.app();
+    const QList<Screen *> screens{
+        &a.menu(),       &a.info(),       &a.digits(),       &a.words(),         &a.quantities(),
+        &a.pictures(),   &a.numberLine(), &a.numberFamily(), &a.decomposition(), &a.neighbours(),
+        &a.comparison(), &a.counting(),   &a.ordering(),     &a.memory()};
+    Screen &screen = **std::find_if(screens.cbegin(), screens.cend(),
+                                    [&](Screen *s) { return s->objectName() == name; });
     screen.display();
     QCOMPARE(screen.size(), screen.designedSize());
     const QList<Shown> designed = controlsOf(screen);
@@ -134,11 +127,7 @@ void ScalingTest::everyControlDoubles() {
     const QList<Shown> enlarged = controlsOf(screen);
     for (qsizetype i = 0; i < designed.size(); ++i) {
         const Shown &d = designed.at(i);
-        const QRect now = d.widget->geometry();
-        const QString what = d.widget->objectName();
-        QVERIFY2(near(now.x(), 2 * d.rect.x()) && near(now.y(), 2 * d.rect.y()), qPrintable(what));
-        QVERIFY2(near(now.width(), 2 * d.rect.width()) && near(now.height(), 2 * d.rect.height()),
-                 qPrintable(what));
+        QVERIFY2(twice(d.widget->geometry(), d.rect), qPrintable(d.widget->objectName()));
         QCOMPARE(enlarged.at(i).text, d.text);
         QCOMPARE(d.widget->font().pointSizeF(), 2 * d.points);
     }
@@ -157,38 +146,29 @@ void ScalingTest::worksheetTextFieldTakesTheRoom() {
     dialog.display();
     auto *field = control<QPlainTextEdit>(&dialog, QStringLiteral("Text1"));
     auto *pdf = control<QPushButton>(&dialog, QStringLiteral("Befehl8"));
-    auto *cancel = control<QPushButton>(&dialog, QStringLiteral("Befehl1"));
     const QRect fieldBefore = field->geometry(), pdfBefore = pdf->geometry();
-    const QRect cancelBefore = cancel->geometry();
 
     dialog.resize(dialog.size() + QSize(200, 100));
     QCOMPARE(field->geometry(), fieldBefore.adjusted(0, 0, 200, 100));
     QCOMPARE(pdf->geometry(), pdfBefore.translated(0, 100));
-    QCOMPARE(cancel->geometry(), cancelBefore);
     QCOMPARE(field->font().pointSizeF(), 12.0);
 }
 
-void ScalingTest::comparisonDropLandsAt200() {
+void ScalingTest::dropsAndTapsLandAt200() {
     TestProgram program;
     program.writeSettings(" 1 \r\n");
     program.start();
-    ComparisonScreen &screen = program.app().comparison();
-    screen.display();
-    screen.resize(screen.designedSize() * 2);
-    // The drop goes to the window at the square's enlarged place.
-    QVERIFY(dropOn(&screen, screen.square(3), *labelDrag(QStringLiteral("<"))));
-    QCOMPARE(screen.square(3)->text(), QStringLiteral("<"));
-    QCOMPARE(screen.square(2)->text(), QString());
-}
-
-void ScalingTest::orderingAt200ByFinger() {
-    TestProgram program;
-    program.writeSettings(" 1 \r\n");
-    program.start();
+    ComparisonScreen &comparison = program.app().comparison();
     OrderingScreen &screen = program.app().ordering();
-    screen.display();
+    for (Screen *s : {static_cast<Screen *>(&comparison), static_cast<Screen *>(&screen)}) {
+        s->display();
+        s->resize(s->designedSize() * 2);
+    }
     screen.newTask();
-    screen.resize(screen.designedSize() * 2);
+    // The drops go to the window at the targets' enlarged places.
+    QVERIFY(dropOn(&comparison, comparison.square(3), *labelDrag(QStringLiteral("<"))));
+    QCOMPARE(comparison.square(3)->text(), QStringLiteral("<"));
+    QCOMPARE(comparison.square(2)->text(), QString());
     QVERIFY(dropOn(&screen, screen.answerBox(4), *labelDrag(screen.numberLabel(2)->text())));
     QCOMPARE(screen.answerBox(4)->text(), screen.numberLabel(2)->text());
     QCOMPARE(screen.answerBox(3)->text(), QString());
@@ -238,8 +218,8 @@ void ScalingTest::sizeKeysStepAndAreRemembered() {
     const QSize designed = menu.designedSize();
     QTest::keyClick(&menu, Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(menu.size(), designed * 1.25);
-    QTest::keyClick(&menu, Qt::Key_Minus, Qt::ControlModifier);
-    QTest::keyClick(&menu, Qt::Key_Minus, Qt::ControlModifier); // never below 100 %
+    for (int i = 0; i < 2; ++i) // never below 100 %
+        QTest::keyClick(&menu, Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(menu.size(), designed);
     QTest::keyClick(&menu, Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(QSettings().value(QStringLiteral("window/zoom")).toDouble(), 1.25);
