@@ -59,8 +59,21 @@ void Screen::showAtChosenSize() {
     if (isFullScreen())
         showNormal();
     if (!isMaximized())
-        resize(zoomedSize(WindowSize::zoom()));
+        resizeOnDisplay(zoomedSize(WindowSize::zoom()));
     show();
+}
+
+void Screen::resizeOnDisplay(const QSize &size) {
+    resize(size);
+    // A window grown past the display's edge moves back onto it.
+    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display || !isVisible())
+        return;
+    const QRect room = display->availableGeometry();
+    move(std::clamp(x(), room.left(),
+                    std::max(room.left(), room.right() + 1 - frameGeometry().width())),
+         std::clamp(y(), room.top(),
+                    std::max(room.top(), room.bottom() + 1 - frameGeometry().height())));
 }
 
 QSize Screen::zoomedSize(qreal factor) const {
@@ -88,7 +101,7 @@ void Screen::zoomBy(int steps) {
         steps == 0 ? WindowSize::smallestZoom : WindowSize::stepped(scale().factor, steps);
     WindowSize::setZoom(factor);
     showNormal();
-    resize(zoomedSize(factor));
+    resizeOnDisplay(zoomedSize(factor));
 }
 
 ScreenScale Screen::frontScale() {

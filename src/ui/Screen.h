@@ -76,6 +76,7 @@ private:
     bool sizeKey(const QKeyEvent &key);
     void showAtChosenSize();
     QSize zoomedSize(qreal factor) const;
+    void resizeOnDisplay(const QSize &size);
     ScaledLayout layout_{this};
     bool loaded_ = false;
     bool keyPreview_ = false;
