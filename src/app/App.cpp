@@ -145,7 +145,18 @@ OrderingScreen &App::ordering() {
 }
 
 WorksheetDialog &App::worksheet() {
-    return created(worksheet_);
+    const bool first = !worksheet_;
+    WorksheetDialog &dialog = created(worksheet_);
+    if (first)
+        dialog.setWritten([this](WorksheetOutput::Document document, bool pdf,
+                                 const QString &where) {
+            session_.record(
+                RecordEvent{{},
+                            RecordEventKind::sheet(document == WorksheetOutput::Document::Key, pdf),
+                            where,
+                            QDateTime::currentDateTime()});
+        });
+    return dialog;
 }
 
 MemoryScreen &App::memory() {
