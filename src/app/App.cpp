@@ -148,8 +148,8 @@ WorksheetDialog &App::worksheet() {
     const bool first = !worksheet_;
     WorksheetDialog &dialog = created(worksheet_);
     if (first)
-        dialog.setWritten([this](WorksheetOutput::Document document, bool pdf,
-                                 const QString &where) {
+        dialog.setDelivered([this](WorksheetOutput::Document document, bool pdf,
+                                   const QString &where) {
             session_.record(
                 RecordEvent{{},
                             RecordEventKind::sheet(document == WorksheetOutput::Document::Key, pdf),
@@ -184,10 +184,16 @@ void App::openRecord() {
     recorder_.setStore(&store_);
 }
 
+void nameProgram() {
+    // The executable's name as well, so the desktop still matches the
+    // program's windows to its entry by their window class.
+    QCoreApplication::setOrganizationName(QStringLiteral("zubzahlen"));
+    QCoreApplication::setApplicationName(QStringLiteral("zubzahlen"));
+}
+
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication application(argc, argv);
-    // The learning record's folder (QStandardPaths::AppDataLocation) is named after it.
-    QCoreApplication::setApplicationName(QStringLiteral("zubzahlen"));
+    nameProgram();
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     application.setQuitOnLastWindowClosed(false);
     App app;
