@@ -41,11 +41,13 @@ void initTestApplication() {
     nameProgram();
 }
 
-TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
+TestProgram::TestProgram(const QString &recordPath) : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
-    app_ = std::make_unique<App>();
+    // Each test program keeps its learning record in its own folder.
+    app_ = std::make_unique<App>(
+        recordPath.isEmpty() ? dir_.filePath(QStringLiteral("lernstand.sqlite")) : recordPath);
     running = this;
     Program::setEndHandler([this] { ended = true; });
 }

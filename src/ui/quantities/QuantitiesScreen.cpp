@@ -77,6 +77,7 @@ void QuantitiesScreen::newTask() {
     for (QScrollBar *bar : {hundreds_, tens_, ones_, thousands_})
         bar->setValue(0);
     update();
+    taskShown();
 }
 
 void QuantitiesScreen::checkAnswer() {
@@ -96,4 +97,8 @@ void QuantitiesScreen::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     scale().applyTo(painter);
     BlockPicture::paint(painter, task_.built);
+}
+
+ShownTask QuantitiesScreen::shownTask() const {
+    return TaskDescriptions::of(task_);
 }
