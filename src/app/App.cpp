@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 #include <type_traits>
 
@@ -43,7 +44,8 @@ private:
 
 } // namespace
 
-App::App() : menu_(new MenuScreen(session_)) {
+App::App(const QString &recordPath)
+    : store_(recordPath), recorder_(session_), menu_(new MenuScreen(session_)) {
     menu_->setExercises({
         {QStringLiteral("Befehl2"), [this] { return &digits(); }, false},
         {QStringLiteral("Befehl3"), [this] { return &words(); }, false},
@@ -155,11 +157,26 @@ MenuScreen &App::menu() {
 }
 
 void App::start() {
+    // The record opens on the event loop's next turn after the menu's first
+    // paint: the child sees the menu without waiting for the database.
+    auto *firstPaint =
+        new FirstPaint([this] { QTimer::singleShot(0, menu_, [this] { openRecord(); }); });
+    firstPaint->setParent(menu_);
+    menu_->installEventFilter(firstPaint);
     menu_->display();
+}
+
+void App::openRecord() {
+    if (store_.state() != RecordStore::State::Closed)
+        return;
+    store_.open();
+    recorder_.setStore(&store_);
 }
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication application(argc, argv);
+    // The learning record's folder (QStandardPaths::AppDataLocation) is named after it.
+    QCoreApplication::setApplicationName(QStringLiteral("zubzahlen"));
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     application.setQuitOnLastWindowClosed(false);
     App app;

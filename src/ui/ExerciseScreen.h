@@ -2,6 +2,8 @@
 
 #include "Screen.h"
 
+#include <QElapsedTimer>
+
 class Label;
 class Session;
 class QLabel;
@@ -32,10 +34,22 @@ public:
 
     Session &session() const { return session_; }
 
+    // What the learning record keeps of the task on the screen: the
+    // exercise's worksheet type name, the task as the child sees it and the
+    // answer the child gives now. An empty exercise is not recorded.
+    struct ShownTask {
+        QString exercise;
+        QString task;
+        QString given;
+    };
+    virtual ShownTask shownTask() const { return {}; }
+
 protected:
-    // The verdict on an answer: counted in the session, told in a box.
+    // The verdict on an answer: recorded, counted in the session, told in a box.
     void reportRight();
     void reportWrong();
+    // A new task is on the screen: its time and its tries start now.
+    void taskShown();
 
     // The label that digit typing fills (typing screens only). A screen whose
     // answer goes into one of several labels overrides typedField().
@@ -54,7 +68,11 @@ protected:
     static void typeInto(QLabel *field, int code);
 
 private:
+    void record(bool right);
+
     Session &session_;
+    QElapsedTimer shownTimer_;
+    int attempt_ = 1;
     QPushButton *endButton_;
     QPushButton *okayButton_;
     QLabel *typedField_ = nullptr;

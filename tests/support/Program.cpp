@@ -43,7 +43,8 @@ TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
-    app_ = std::make_unique<App>();
+    // Each test program keeps its learning record in its own folder.
+    app_ = std::make_unique<App>(dir_.filePath(QStringLiteral("lernstand.sqlite")));
     running = this;
     Program::setEndHandler([this] { ended = true; });
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/record/AnswerRecord.h"
+
+#include <QObject>
+#include <QString>
+
+class RecordStore;
+class Session;
+
+// Writes what the session reports into the learning record, for the child
+// now practising. A record that cannot be written is told once per run in a
+// German box; practice goes on and writing resumes when it works again.
+class Recorder : public QObject {
+    Q_OBJECT
+public:
+    explicit Recorder(Session &session, QObject *parent = nullptr);
+
+    // The store to write into; null (before it is open) records nothing.
+    void setStore(RecordStore *store);
+    RecordStore *store() const { return store_; }
+
+    // "" = the login account's own record.
+    void setChild(const QString &child);
+    QString child() const { return child_; }
+
+    // Whether the last write failed.
+    bool failing() const { return failing_; }
+
+    void record(const AnswerRecord &answer);
+    void record(const RecordEvent &event);
+
+signals:
+    // An answer or event was written.
+    void recorded();
+
+private:
+    template <class T> void write(T item);
+    void tellFailure();
+
+    RecordStore *store_ = nullptr;
+    QString child_;
+    bool failing_ = false;
+    bool told_ = false;
+};
