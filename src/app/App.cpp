@@ -147,14 +147,24 @@ OrderingScreen &App::ordering() {
 }
 
 WorksheetDialog &App::worksheet() {
-    if (!worksheet_) {
-        created(worksheet_).setRecordOpener([this] {
+    const bool first = !worksheet_;
+    WorksheetDialog &dialog = created(worksheet_);
+    if (first) {
+        dialog.setWritten([this](WorksheetOutput::Document document, bool pdf,
+                                 const QString &where) {
+            session_.record(
+                RecordEvent{{},
+                            RecordEventKind::sheet(document == WorksheetOutput::Document::Key, pdf),
+                            where,
+                            QDateTime::currentDateTime()});
+        });
+        dialog.setRecordOpener([this] {
             openRecord();
             worksheet_->hide();
             recordView().display();
         });
     }
-    return *worksheet_;
+    return dialog;
 }
 
 RecordView &App::recordView() {

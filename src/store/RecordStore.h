@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 // The learning record in an SQLite file: one short transaction per answer in
 // a write-ahead log, a schema version with numbered migrations. Nothing
@@ -57,6 +58,10 @@ public:
     bool removeAll();
 
 private:
+    // Whether writing can be tried; an unwritable record is opened again first.
+    bool writable();
+    bool write(const QList<QPair<QString, QVariantList>> &statements);
+
     QString path_;
     QString connection_;
     QString movedAside_;

@@ -26,13 +26,20 @@ void ExerciseScreen::reportWrong() {
     AnswerFeedback::wrong(session_);
 }
 
+void ExerciseScreen::reportWrong(const QString &given) {
+    record(false, &given);
+    AnswerFeedback::wrong(session_);
+}
+
 void ExerciseScreen::taskShown() {
     shownTimer_.start();
     attempt_ = 1;
 }
 
-void ExerciseScreen::record(bool right) {
-    const ShownTask shown = shownTask();
+void ExerciseScreen::record(bool right, const QString *given) {
+    ShownTask shown = shownTask();
+    if (given)
+        shown.given = *given;
     if (shown.exercise.isEmpty())
         return;
     AnswerRecord answer;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Screen.h"
+#include "core/record/TaskDescriptions.h"
 
 #include <QElapsedTimer>
 
@@ -34,20 +35,16 @@ public:
 
     Session &session() const { return session_; }
 
-    // What the learning record keeps of the task on the screen: the
-    // exercise's worksheet type name, the task as the child sees it and the
-    // answer the child gives now. An empty exercise is not recorded.
-    struct ShownTask {
-        QString exercise;
-        QString task;
-        QString given;
-    };
+    // What the learning record keeps of the task on the screen and the answer
+    // the child gives now; an empty exercise is not recorded.
     virtual ShownTask shownTask() const { return {}; }
 
 protected:
     // The verdict on an answer: recorded, counted in the session, told in a box.
     void reportRight();
     void reportWrong();
+    // For a screen that empties the answer before the box: what was given.
+    void reportWrong(const QString &given);
     // A new task is on the screen: its time and its tries start now.
     void taskShown();
 
@@ -68,7 +65,7 @@ protected:
     static void typeInto(QLabel *field, int code);
 
 private:
-    void record(bool right);
+    void record(bool right, const QString *given = nullptr);
 
     Session &session_;
     QElapsedTimer shownTimer_;

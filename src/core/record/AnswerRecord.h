@@ -29,10 +29,9 @@ namespace RecordEventKind {
 inline QString reward() {
     return QStringLiteral("Belohnung");
 }
-inline QString sheetPrinted() {
-    return QStringLiteral("Arbeitsblatt gedruckt");
-}
-inline QString sheetSaved() {
-    return QStringLiteral("Arbeitsblatt als PDF");
+// The worksheet or its answer key, on paper or as a PDF file.
+inline QString sheet(bool key, bool pdf) {
+    return (key ? QStringLiteral("Lösungen") : QStringLiteral("Arbeitsblatt")) +
+           (pdf ? QStringLiteral(" als PDF") : QStringLiteral(" gedruckt"));
 }
 } // namespace RecordEventKind

@@ -4,6 +4,8 @@
 #include "store/RecordStore.h"
 #include "ui/Dialogs.h"
 
+#include <utility>
+
 namespace {
 
 const QString title = QStringLiteral("Lernstand");
@@ -41,6 +43,10 @@ void Recorder::setStore(RecordStore *store) {
     default:
         break;
     }
+    for (const AnswerRecord &answer : std::exchange(waitingAnswers_, {}))
+        write(answer);
+    for (const RecordEvent &event : std::exchange(waitingEvents_, {}))
+        write(event);
 }
 
 void Recorder::setChild(const QString &child) {
@@ -48,17 +54,26 @@ void Recorder::setChild(const QString &child) {
 }
 
 void Recorder::record(const AnswerRecord &answer) {
-    write(answer);
+    AnswerRecord item = answer;
+    item.child = child_;
+    if (store_)
+        write(item);
+    else
+        waitingAnswers_.append(item);
 }
 
 void Recorder::record(const RecordEvent &event) {
-    write(event);
+    RecordEvent item = event;
+    item.child = child_;
+    if (store_)
+        write(item);
+    else
+        waitingEvents_.append(item);
 }
 
-template <class T> void Recorder::write(T item) {
-    if (!store_ || store_->state() == RecordStore::State::ReadOnlyNewer)
+template <class T> void Recorder::write(const T &item) {
+    if (store_->state() == RecordStore::State::ReadOnlyNewer)
         return;
-    item.child = child_;
     if (store_->add(item)) {
         failing_ = false;
         emit recorded();

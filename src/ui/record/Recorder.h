@@ -2,6 +2,7 @@
 
 #include "core/record/AnswerRecord.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -16,7 +17,8 @@ class Recorder : public QObject {
 public:
     explicit Recorder(Session &session, QObject *parent = nullptr);
 
-    // The store to write into; null (before it is open) records nothing.
+    // The store to write into. Until it is set, what comes is kept and then
+    // written into it, so the answers of the first moments are not lost.
     void setStore(RecordStore *store);
     RecordStore *store() const { return store_; }
 
@@ -35,10 +37,12 @@ signals:
     void recorded();
 
 private:
-    template <class T> void write(T item);
+    template <class T> void write(const T &item);
     void tellFailure();
 
     RecordStore *store_ = nullptr;
+    QList<AnswerRecord> waitingAnswers_;
+    QList<RecordEvent> waitingEvents_;
     QString child_;
     bool failing_ = false;
     bool told_ = false;

@@ -77,6 +77,8 @@ void WorksheetOutput::print(Document document, const QString &text) {
     } else if (!WorksheetPrinting::print(text, *printer)) {
         msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
         offerPdf(document, text);
+    } else if (written_) {
+        written_(document, false, printer->printerName());
     }
 }
 
@@ -100,8 +102,12 @@ void WorksheetOutput::preview(Document document, const QString &text) {
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter *target) { painted = WorksheetPrinting::print(text, *target); });
     // The dialog is accepted only after printing from it.
-    if (dialog.exec() == QDialog::Accepted && !painted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!painted)
         msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
+    else if (written_)
+        written_(document, false, printer->printerName());
 }
 
 bool WorksheetOutput::savePdf(Document document, const QString &text, const QString &folder,
@@ -121,5 +127,7 @@ bool WorksheetOutput::savePdf(Document document, const QString &text, const QStr
                MsgIcon::Critical, MsgButtons::Ok, boxTitle);
         return false;
     }
+    if (written_)
+        written_(document, true, QFileInfo(path).fileName());
     return true;
 }
