@@ -22,6 +22,7 @@ private slots:
 
 void ChildQuestionTest::keyboardChoosesTheChild() {
     TestProgram program;
+    program.writeSettings(" 1 \r\n");
     {
         RecordStore seed(
             QFileInfo(program.settingsPath()).dir().filePath(QStringLiteral("lernstand.sqlite")));
@@ -48,6 +49,7 @@ void ChildQuestionTest::keyboardChoosesTheChild() {
 
 void ChildQuestionTest::noNamesNoQuestion() {
     TestProgram program;
+    program.writeSettings(" 1 \r\n");
     int asked = 0;
     ModalBoxes boxes;
     boxes.onOtherWindow = [&](QWidget *window) {
