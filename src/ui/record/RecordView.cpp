@@ -43,12 +43,13 @@ QTableWidget *makeTable(const QString &name, const QString &accessibleName,
     return table;
 }
 
-void fill(QTableWidget *table, const QList<QStringList> &rows) {
+// Figures stand right-aligned, texts left-aligned.
+void fill(QTableWidget *table, const QList<QStringList> &rows, const QList<int> &figures) {
     table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < rows[r].size(); ++c) {
             auto *item = new QTableWidgetItem(rows[r][c]);
-            if (c > 0)
+            if (figures.contains(c))
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
@@ -186,11 +187,11 @@ void RecordView::refresh() {
     QList<QStringList> rows;
     for (const ExerciseSummary &s : summaries)
         rows << RecordFormat::exerciseRow(s);
-    fill(exercises_, rows);
+    fill(exercises_, rows, {1, 2, 3, 4});
     rows.clear();
     for (const Mistake &m : RecordStatistics::frequentMistakes(answers_, mistakesShown))
         rows << RecordFormat::mistakeRow(m);
-    fill(mistakes_, rows);
+    fill(mistakes_, rows, {1, 4});
     chart_->showDays(RecordStatistics::perDay(answers_));
 
     int right = 0;
