@@ -2,6 +2,7 @@
 
 #include "RecordConnection.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,11 @@ QSqlDatabase database(const QString &connection) {
 
 qint64 milliseconds(const QDateTime &at) {
     return at.isValid() ? at.toMSecsSinceEpoch() : 0;
+}
+
+// A null QString would be bound as NULL; the record keeps "" instead.
+QVariant text(const QString &value) {
+    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
 }
 
 // Runs one statement with its values bound in order; names with quotes,
@@ -131,15 +137,16 @@ bool RecordStore::add(const AnswerRecord &answer) {
     return write({{QStringLiteral("INSERT INTO answers (child, exercise, number_range, task, "
                                   "given, is_right, attempt, at_ms, shown_ms) "
                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {answer.child, answer.exercise, answer.range, answer.task, answer.given,
-                    answer.right ? 1 : 0, answer.attempt, milliseconds(answer.at),
-                    answer.millisecondsShown}}});
+                   {text(answer.child), text(answer.exercise), answer.range, text(answer.task),
+                    text(answer.given), answer.right ? 1 : 0, answer.attempt,
+                    milliseconds(answer.at), answer.millisecondsShown}}});
 }
 
 bool RecordStore::add(const RecordEvent &event) {
-    return write({{QStringLiteral("INSERT INTO events (child, kind, detail, at_ms) "
-                                  "VALUES (?, ?, ?, ?)"),
-                   {event.child, event.kind, event.detail, milliseconds(event.at)}}});
+    return write(
+        {{QStringLiteral("INSERT INTO events (child, kind, detail, at_ms) "
+                         "VALUES (?, ?, ?, ?)"),
+          {text(event.child), text(event.kind), text(event.detail), milliseconds(event.at)}}});
 }
 
 QStringList RecordStore::children() const {
@@ -149,10 +156,9 @@ QStringList RecordStore::children() const {
         return names;
     while (query.next())
         names << query.value(0).toString();
-    // Sorted here, not by the database's collation, so that "Ä" sorts as a reader expects.
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return QString::localeAwareCompare(a, b) < 0;
-    });
+    // Sorted here, not by the database's collation, so that "Ä" sorts beside "A".
+    const QCollator german(QLocale(QLocale::German, QLocale::Germany));
+    std::sort(names.begin(), names.end(), german);
     return names;
 }
 
@@ -184,7 +190,7 @@ QList<AnswerRecord> RecordStore::answers(const QString &child, const QDateTime &
               QStringLiteral("SELECT exercise, number_range, task, given, is_right, attempt, "
                              "at_ms, shown_ms FROM answers WHERE child = ? AND at_ms >= ? "
                              "ORDER BY at_ms"),
-              {child, milliseconds(from)}))
+              {text(child), milliseconds(from)}))
         return list;
     while (query.next()) {
         AnswerRecord answer;
@@ -209,7 +215,7 @@ QList<RecordEvent> RecordStore::events(const QString &child, const QDateTime &fr
     if (!exec(query,
               QStringLiteral("SELECT kind, detail, at_ms FROM events WHERE child = ? AND "
                              "at_ms >= ? ORDER BY at_ms"),
-              {child, milliseconds(from)}))
+              {text(child), milliseconds(from)}))
         return list;
     while (query.next())
         list.append({child, query.value(0).toString(), query.value(1).toString(),
@@ -219,8 +225,8 @@ QList<RecordEvent> RecordStore::events(const QString &child, const QDateTime &fr
 
 bool RecordStore::removeAnswers(const QString &child) {
     return write({
-        {QStringLiteral("DELETE FROM answers WHERE child = ?"), {child}},
-        {QStringLiteral("DELETE FROM events WHERE child = ?"), {child}},
+        {QStringLiteral("DELETE FROM answers WHERE child = ?"), {text(child)}},
+        {QStringLiteral("DELETE FROM events WHERE child = ?"), {text(child)}},
     });
 }
 

@@ -39,12 +39,13 @@ void initTestApplication() {
     installGermanTranslations();
 }
 
-TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
+TestProgram::TestProgram(const QString &recordPath) : previousDir_(QDir::currentPath()) {
     qDeleteAll(QApplication::topLevelWidgets());
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
     // Each test program keeps its learning record in its own folder.
-    app_ = std::make_unique<App>(dir_.filePath(QStringLiteral("lernstand.sqlite")));
+    app_ = std::make_unique<App>(
+        recordPath.isEmpty() ? dir_.filePath(QStringLiteral("lernstand.sqlite")) : recordPath);
     running = this;
     Program::setEndHandler([this] { ended = true; });
 }
