@@ -30,14 +30,15 @@ inline void seedRecord(RecordStore &store) {
                                 QStringLiteral("Nachbarn"),
                                 1000,
                                 task,
-                                QStringLiteral("4 090 und 4 100"),
+                                wrongFirst ? QStringLiteral("4 100 und 4 110")
+                                           : QStringLiteral("4 090 und 4 100"),
                                 !wrongFirst,
                                 1,
                                 at,
                                 9000};
             store.add(answer);
             if (wrongFirst) {
-                answer.given = QStringLiteral("4 100 und 4 110");
+                answer.given = QStringLiteral("4 090 und 4 100");
                 answer.right = true;
                 answer.attempt = 2;
                 answer.at = at.addSecs(20);
