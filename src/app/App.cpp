@@ -224,10 +224,17 @@ void App::openRecord() {
     recorder_.setStore(&store_);
 }
 
+void nameProgram() {
+    // The executable's name as well, so the desktop still matches the
+    // program's windows to its entry by their window class.
+    QCoreApplication::setOrganizationName(QStringLiteral("zubzahlen"));
+    QCoreApplication::setApplicationName(QStringLiteral("zubzahlen"));
+}
+
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication application(argc, argv);
-    // The learning record's folder (QStandardPaths::AppDataLocation) is named after it.
-    QCoreApplication::setApplicationName(QStringLiteral("zubzahlen"));
+    // Names the learning record's folder (QStandardPaths::AppDataLocation) too.
+    nameProgram();
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     application.setQuitOnLastWindowClosed(false);
     App app;

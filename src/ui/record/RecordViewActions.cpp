@@ -54,8 +54,7 @@ void RecordView::print() {
 }
 
 void RecordView::savePdf() {
-    output_.savePdf(WorksheetOutput::Document::Record, summaryText(), QDir::homePath(),
-                    QStringLiteral("PDF"));
+    output_.savePdf(WorksheetOutput::Document::Record, summaryText(), QStringLiteral("PDF"));
 }
 
 void RecordView::appendToWorksheet() {
