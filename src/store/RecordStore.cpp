@@ -17,6 +17,25 @@ QSqlDatabase database(const QString &connection) {
     return QSqlDatabase::database(connection, false);
 }
 
+// Local times for a list of moments. Working out the local time of each one
+// alone would take most of the time of loading a year; the offset from UTC
+// is looked up once per hour instead, since zones change it on the hour.
+class LocalTimes {
+public:
+    QDateTime at(qint64 ms) {
+        const qint64 hour = ms / 3600000;
+        if (hour != hour_) {
+            hour_ = hour;
+            offset_ = QDateTime::fromMSecsSinceEpoch(hour * 3600000).offsetFromUtc();
+        }
+        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, offset_);
+    }
+
+private:
+    qint64 hour_ = -1;
+    int offset_ = 0;
+};
+
 qint64 milliseconds(const QDateTime &at) {
     return at.isValid() ? at.toMSecsSinceEpoch() : 0;
 }
@@ -192,6 +211,7 @@ QList<AnswerRecord> RecordStore::answers(const QString &child, const QDateTime &
                              "ORDER BY at_ms"),
               {text(child), milliseconds(from)}))
         return list;
+    LocalTimes times;
     while (query.next()) {
         AnswerRecord answer;
         answer.child = child;
@@ -201,7 +221,7 @@ QList<AnswerRecord> RecordStore::answers(const QString &child, const QDateTime &
         answer.given = query.value(3).toString();
         answer.right = query.value(4).toInt() != 0;
         answer.attempt = query.value(5).toInt();
-        answer.at = QDateTime::fromMSecsSinceEpoch(query.value(6).toLongLong());
+        answer.at = times.at(query.value(6).toLongLong());
         answer.millisecondsShown = query.value(7).toLongLong();
         list.append(answer);
     }
@@ -217,9 +237,10 @@ QList<RecordEvent> RecordStore::events(const QString &child, const QDateTime &fr
                              "at_ms >= ? ORDER BY at_ms"),
               {text(child), milliseconds(from)}))
         return list;
+    LocalTimes times;
     while (query.next())
         list.append({child, query.value(0).toString(), query.value(1).toString(),
-                     QDateTime::fromMSecsSinceEpoch(query.value(2).toLongLong())});
+                     times.at(query.value(2).toLongLong())});
     return list;
 }
 
