@@ -19,8 +19,12 @@ namespace {
 
 RecordView &openRecordView(TestProgram &program) {
     program.writeSettings(" 1 \r\n");
-    WorksheetDialog &sheet = openWorksheets(program.start(), 20);
-    testApp().openRecord();
+    MenuScreen &menu = program.start();
+    // The record opens after the menu's first paint, and asks nobody while it has no names.
+    if (!QTest::qWaitFor(
+            [] { return testApp().recordStore().state() == RecordStore::State::Open; }))
+        qFatal("the record did not open");
+    WorksheetDialog &sheet = openWorksheets(menu, 20);
     seedRecord(testApp().recordStore());
     press(sheet, "Befehl9");
     RecordView *view = nullptr;

@@ -161,6 +161,9 @@ WorksheetDialog &App::worksheet() {
         dialog.setRecordOpener([this] {
             openRecord();
             worksheet_->hide();
+            // The first visit shows the child practising now.
+            if (!recordView().isLoaded())
+                recordView().choose(recorder_.child(), Period::All);
             recordView().display();
         });
     }

@@ -51,10 +51,14 @@ void RecordChart::showDays(const QList<DayCounts> &days) {
         x->setLabelsAngle(-90);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
+    // Whole answers only: ticks a whole number apart, at most about five.
+    const int step = qMax(1, (highest + 4) / 5);
     auto *y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setRange(0, qMax(highest, 1));
-    y->applyNiceNumbers();
+    y->setRange(0, qMax(1, (highest + step - 1) / step) * step);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(step);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
     chart->legend()->setAlignment(Qt::AlignBottom);
