@@ -150,8 +150,8 @@ WorksheetDialog &App::worksheet() {
     const bool first = !worksheet_;
     WorksheetDialog &dialog = created(worksheet_);
     if (first) {
-        dialog.setWritten([this](WorksheetOutput::Document document, bool pdf,
-                                 const QString &where) {
+        dialog.setDelivered([this](WorksheetOutput::Document document, bool pdf,
+                                   const QString &where) {
             session_.record(
                 RecordEvent{{},
                             RecordEventKind::sheet(document == WorksheetOutput::Document::Key, pdf),
@@ -236,7 +236,6 @@ void nameProgram() {
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication application(argc, argv);
-    // Names the learning record's folder (QStandardPaths::AppDataLocation) too.
     nameProgram();
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     application.setQuitOnLastWindowClosed(false);

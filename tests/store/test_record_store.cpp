@@ -37,6 +37,7 @@ class RecordStoreTest : public QObject {
 private slots:
     void newFileRoundTrip();
     void children();
+    void twoProgramsBothRecord();
     void damagedFileIsMovedAside_data();
     void damagedFileIsMovedAside();
     void newerSchemaIsReadOnly();
@@ -98,6 +99,21 @@ void RecordStoreTest::children() {
     QVERIFY(store.removeAll());
     QVERIFY(store.children().isEmpty());
     QVERIFY(store.answers(QStringLiteral("Zoë")).isEmpty());
+}
+
+void RecordStoreTest::twoProgramsBothRecord() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lernstand.sqlite"));
+    RecordStore first(path);
+    RecordStore second(path);
+    QCOMPARE(first.open(), RecordStore::State::Open);
+    QCOMPARE(second.open(), RecordStore::State::Open);
+    for (int i = 0; i < 50; ++i) {
+        QVERIFY(first.add(answer(QStringLiteral("A"), QStringLiteral("a"), i)));
+        QVERIFY(second.add(answer(QStringLiteral("B"), QStringLiteral("b"), i)));
+    }
+    QCOMPARE(first.answers(QStringLiteral("B")).size(), 50);
+    QCOMPARE(second.answers(QStringLiteral("A")).size(), 50);
 }
 
 void RecordStoreTest::damagedFileIsMovedAside_data() {

@@ -39,7 +39,9 @@ public:
     void setPdfPathAsker(WorksheetOutput::PdfPathAsker ask) {
         output_.setPdfPathAsker(std::move(ask));
     }
-    void setWritten(WorksheetOutput::Written written) { output_.setWritten(std::move(written)); }
+    void setDelivered(WorksheetOutput::Delivered delivered) {
+        output_.setDelivered(std::move(delivered));
+    }
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
     // What "Lernstand" opens.
     void setRecordOpener(std::function<void()> open) { openRecord_ = std::move(open); }

@@ -78,8 +78,8 @@ void WorksheetOutput::print(Document document, const QString &text) {
     } else if (!WorksheetPrinting::print(text, *printer)) {
         msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
         offerPdf(document, text);
-    } else if (written_) {
-        written_(document, false, printer->printerName());
+    } else if (delivered_) {
+        delivered_(document, false, printer->printerName());
     }
 }
 
@@ -121,12 +121,12 @@ void WorksheetOutput::preview(Document document, const QString &text) {
         return;
     if (!painted)
         msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
-    else {
-        if (toPdf)
-            written(document, printer->outputFileName());
-        if (written_)
-            written_(document, false, printer->printerName());
-    }
+    else if (toPdf)
+        written(document, printer->outputFileName());
+    if (painted && delivered_)
+        delivered_(document, toPdf,
+                   toPdf ? QFileInfo(printer->outputFileName()).fileName()
+                         : printer->printerName());
 }
 
 bool WorksheetOutput::savePdf(Document document, const QString &text, const QString &boxTitle) {
@@ -145,7 +145,7 @@ bool WorksheetOutput::savePdf(Document document, const QString &text, const QStr
         return false;
     }
     written(document, path);
-    if (written_)
-        written_(document, true, QFileInfo(path).fileName());
+    if (delivered_)
+        delivered_(document, true, QFileInfo(path).fileName());
     return true;
 }
