@@ -24,7 +24,16 @@ void ExerciseScreen::reportWrong() {
 }
 
 void ExerciseScreen::setNewTaskLabel(Label *label) {
+    newTaskByClick_ = true;
     connect(label, &Label::clicked, this, [this] { newTask(); });
+}
+
+bool ExerciseScreen::commandKey(int code) {
+    if (code == KeyCode::F5 && newTaskByClick_) {
+        newTask();
+        return true;
+    }
+    return Screen::commandKey(code);
 }
 
 void ExerciseScreen::load() {
