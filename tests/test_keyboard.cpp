@@ -1,44 +1,19 @@
 // Every screen without a mouse: a whole task, right and wrong, with keys alone
 // through the real widgets; Escape and F5 on every screen.
-#include "Draws.h"
 #include "ModalBoxes.h"
-#include "Program.h"
+#include "open_screen.h"
 
-#include "core/Random.h"
-#include "core/Session.h"
 #include "ui/Label.h"
-#include "ui/Screen.h"
 #include "ui/memory/MemoryScreen.h"
 #include "ui/numbers/DigitsScreen.h"
 #include "ui/quantities/QuantitiesScreen.h"
 #include "ui/relations/ComparisonScreen.h"
 #include "ui/relations/OrderingScreen.h"
 
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
 namespace {
-
-// Opens the screen behind a menu button (the reward earned first), the
-// generator scripted with these numbers; returns the screen shown.
-QWidget *open(TestProgram &program, const char *button, const QList<int> &numbers = {},
-              const QByteArray &settings = " 3 \r\n") {
-    program.writeSettings(settings);
-    MenuScreen &menu = program.start();
-    if (qstrcmp(button, "Befehl15") == 0)
-        for (int i = 0; i < Session::rewardPrice; ++i)
-            testApp().session().answerRight();
-    QList<double> fractions;
-    for (int n : numbers)
-        fractions << fractionFor(n, testApp().session().range());
-    Random::script(fractions);
-    QTest::mouseClick(control<QPushButton>(&menu, QString::fromLatin1(button)), Qt::LeftButton);
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w != &menu && w->isVisible() && qobject_cast<Screen *>(w))
-            return w;
-    return nullptr;
-}
 
 // Sends a key to whatever has the focus on the screen, as the keyboard does.
 void press(QWidget *screen, Qt::Key key) {
@@ -53,11 +28,6 @@ void frameTo(MemoryScreen &game, int card) {
                      : d > 0   ? Qt::Key_Right
                                : Qt::Key_Left);
     }
-}
-
-void type(QWidget *screen, const QString &signs) {
-    for (QChar c : signs)
-        QTest::keyClicks(screen->focusWidget(), QString(c));
 }
 
 // Moves every slider, in Tab order from the focused one, to its value by arrows.
@@ -92,20 +62,20 @@ private slots:
 
 void KeyboardTest::comparison() {
     TestProgram program;
-    open(program, "Befehl10", {3, 8, 5, 5, 9});
+    openFromMenu(program, "Befehl10", {3, 8, 5, 5, 9});
     auto &screen = testApp().comparison();
     ModalBoxes boxes({"OK", "OK"});
-    type(&screen, QStringLiteral("<<"));
+    QTest::keyClicks(screen.focusWidget(), QStringLiteral("<<"));
     QVERIFY(screen.square(3)->isMarked());
     press(&screen, Qt::Key_Backspace);
-    type(&screen, QStringLiteral(">=<"));
+    QTest::keyClicks(screen.focusWidget(), QStringLiteral(">=<"));
     QCOMPARE(screen.square(4)->text(), QStringLiteral("<"));
     press(&screen, Qt::Key_Backspace);
-    type(&screen, QStringLiteral(">"));
+    QTest::keyClicks(screen.focusWidget(), QStringLiteral(">"));
     press(&screen, Qt::Key_Return); // "<>=>" is wrong and stays
     QCOMPARE(screen.square(4)->text(), QStringLiteral(">"));
     press(&screen, Qt::Key_Backspace);
-    type(&screen, QStringLiteral("<"));
+    QTest::keyClicks(screen.focusWidget(), QStringLiteral("<"));
     press(&screen, Qt::Key_Return);
     QCOMPARE(titles(boxes.seen), (QStringList{"Zahleingabe", "Zahleingabe 1/20"}));
     QVERIFY(screen.square(1)->text().isEmpty() && screen.square(1)->isMarked());
@@ -113,7 +83,7 @@ void KeyboardTest::comparison() {
 
 void KeyboardTest::ordering() {
     TestProgram program;
-    open(program, "Befehl14", {8, 2, 15, 2, 9}, " 1 \r\n");
+    openFromMenu(program, "Befehl14", {8, 2, 15, 2, 9}, " 1 \r\n");
     auto &screen = testApp().ordering();
     QCOMPARE(screen.chosenNumber(), 1);
     QCOMPARE(screen.focusWidget(), screen.numberLabel(1));
@@ -170,7 +140,7 @@ void KeyboardTest::sliders() {
     QFETCH(QStringList, order);
     QFETCH(QList<int>, values);
     TestProgram program;
-    QWidget *screen = open(program, button.constData(), {482});
+    QWidget *screen = openFromMenu(program, button, {482});
     for (int k = 0; k < 3 && focusName(screen) != order.first(); ++k)
         press(screen, Qt::Key_Tab); // from OKAY (and Vorlesen) on to the first slider
     QStringList visited;
@@ -192,7 +162,7 @@ void KeyboardTest::sliders() {
 
 void KeyboardTest::memoryWholeGame() {
     TestProgram program;
-    open(program, "Befehl15");
+    openFromMenu(program, "Befehl15");
     MemoryScreen &game = testApp().memory();
     Random::script(dealFractions(QStringLiteral("123456789123456789"))); // n pairs with n + 9
     ModalBoxes boxes({"OK"});
@@ -230,9 +200,7 @@ void KeyboardTest::escapeAndF5() {
     QFETCH(QStringList, escapeBoxes);
     QFETCH(bool, f5GivesTask);
     TestProgram program;
-    program.writeSettings(" 3 \r\n");
-    QWidget *screen =
-        button.isEmpty() ? &program.start() : open(program, button.constData(), {5, 5, 5, 5});
+    QWidget *screen = openFromMenu(program, button, {5, 5, 5, 5});
     QVERIFY(screen && screen->isVisible());
     const auto before = labelCaptions(*screen);
     Random::script({0.99, 0.99, 0.99, 0.99, 0.99, 0.99});

@@ -1,6 +1,7 @@
 #include "Screen.h"
 
 #include "Accessibility.h"
+#include "Button.h"
 #include "KeyCodes.h"
 
 #include <QApplication>
@@ -73,7 +74,7 @@ void Screen::setBackground(const QColor &colour) {
 }
 
 QPushButton *Screen::addButton(const QString &name, const QString &caption, const QRect &geometry) {
-    auto *button = new QPushButton(caption, this);
+    auto *button = new Button(caption, this);
     button->setObjectName(name);
     button->setGeometry(geometry);
     return button;

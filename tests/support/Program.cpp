@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 
 namespace {
 QtMessageHandler previousHandler = nullptr;
@@ -39,8 +40,22 @@ void initTestApplication() {
     installGermanTranslations();
 }
 
+namespace {
+
+// A window can own another (a combo box its popup): deleting the owner first
+// takes the other with it, so each is deleted only while it still exists.
+void deleteAllWindows() {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        windows << w;
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
+}
+
+} // namespace
+
 TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteAllWindows();
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
     app_ = std::make_unique<App>();
@@ -50,7 +65,7 @@ TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
 
 TestProgram::~TestProgram() {
     Program::setEndHandler(nullptr);
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteAllWindows();
     app_.reset();
     running = nullptr;
     QDir::setCurrent(previousDir_);
