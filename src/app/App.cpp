@@ -158,8 +158,16 @@ void App::start() {
     menu_->display();
 }
 
+void nameProgram() {
+    // The executable's name as well, so the desktop still matches the
+    // program's windows to its entry by their window class.
+    QCoreApplication::setOrganizationName(QStringLiteral("zubzahlen"));
+    QCoreApplication::setApplicationName(QStringLiteral("zubzahlen"));
+}
+
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication application(argc, argv);
+    nameProgram();
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     application.setQuitOnLastWindowClosed(false);
     App app;

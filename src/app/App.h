@@ -83,6 +83,10 @@ private:
     QPointer<MemoryScreen> memory_;
 };
 
+// Names the program to Qt: its per-user settings (the folder of the last
+// worksheet PDF) go to the user's config folder, zubzahlen/zubzahlen.conf.
+void nameProgram();
+
 // Runs the whole program; afterFirstPaint (for measurements) runs once the
 // menu has been painted for the first time.
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint = {});

@@ -38,6 +38,8 @@ void initTestApplication() {
     Speaker::setShared(&testSpeaker());
     qApp->setQuitOnLastWindowClosed(false);
     installGermanTranslations();
+    // Settings land where the program's would, inside this test's own config folder.
+    nameProgram();
 }
 
 namespace {
