@@ -101,7 +101,11 @@ void MemoryScreen::frameCard(int number) {
 }
 
 bool MemoryScreen::keyDown(int code) {
-    const bool onCard = std::find(cards_.cbegin(), cards_.cend(), focusWidget()) != cards_.cend();
+    // A clicked card has taken the focus: the frame goes on from there.
+    const auto focused = std::find(cards_.cbegin(), cards_.cend(), focusWidget());
+    const bool onCard = focused != cards_.cend();
+    if (onCard)
+        framed_ = int(focused - cards_.cbegin()) + 1;
     constexpr int columns = 6;
     int to = framed_;
     switch (code) {
