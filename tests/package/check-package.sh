@@ -21,7 +21,7 @@ echo "package: $(basename "$deb")"
 # The Qt libraries the program links, and what Qt loads at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6texttospeech6 qt6-qpa-plugins \
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6texttospeech6 libqt6sql6 libqt6sql6-sqlite qt6-qpa-plugins \
     qt6-translations-l10n; do
     grep -q "\b$p\b" <<<"$depends" || fail "no dependency on $p"
 done

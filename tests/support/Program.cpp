@@ -56,11 +56,13 @@ void deleteAllWindows() {
 
 } // namespace
 
-TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
+TestProgram::TestProgram(const QString &recordPath) : previousDir_(QDir::currentPath()) {
     deleteAllWindows();
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
-    app_ = std::make_unique<App>();
+    // Each test program keeps its learning record in its own folder.
+    app_ = std::make_unique<App>(
+        recordPath.isEmpty() ? dir_.filePath(QStringLiteral("lernstand.sqlite")) : recordPath);
     running = this;
     Program::setEndHandler([this] { ended = true; });
 }

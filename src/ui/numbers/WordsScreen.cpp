@@ -58,6 +58,7 @@ WordsScreen::WordsScreen(Session &session)
 void WordsScreen::newTask() {
     task_ = WordsRules::draw(session().range());
     wordLabel_->setFittedText(task_.word);
+    taskShown();
 }
 
 void WordsScreen::checkAnswer() {
@@ -69,4 +70,8 @@ void WordsScreen::checkAnswer() {
     reportRight();
     answerField_->clear();
     newTask();
+}
+
+ShownTask WordsScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answerField_->text());
 }

@@ -36,6 +36,7 @@ void PicturesScreen::newTask() {
     setSpokenTask(QStringLiteral("Bild: ") + BlockPicture::spokenText(task_.blocks));
     update();
     answer_->clear();
+    taskShown();
 }
 
 void PicturesScreen::checkAnswer() {
@@ -44,8 +45,9 @@ void PicturesScreen::checkAnswer() {
         newTask();
     } else {
         // The field is emptied first, so the child starts afresh behind the box.
+        const QString given = answer_->text();
         answer_->clear();
-        reportWrong();
+        reportWrong(given);
     }
 }
 
@@ -55,4 +57,8 @@ void PicturesScreen::paintEvent(QPaintEvent *event) {
     // screen was covered.
     QPainter painter(this);
     BlockPicture::paint(painter, task_.blocks);
+}
+
+ShownTask PicturesScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answer_->text());
 }

@@ -115,6 +115,7 @@ void ComparisonScreen::newTask() {
     for (int k = 0; k < numberCount; ++k)
         numbers_.at(k)->setText(NumberText::digits(task_.numbers.at(k)));
     markNextSquare();
+    taskShown();
 }
 
 Label *ComparisonScreen::nextSquare() const {
@@ -161,4 +162,11 @@ void ComparisonScreen::checkAnswer() {
         // The squares keep their signs so that single ones can be corrected.
         reportWrong();
     }
+}
+
+ShownTask ComparisonScreen::shownTask() const {
+    QStringList signs;
+    for (Label *square : squares_)
+        signs << square->text();
+    return TaskDescriptions::of(task_, signs);
 }

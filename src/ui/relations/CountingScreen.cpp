@@ -124,6 +124,7 @@ void CountingScreen::newTask() {
     task_ = CountingRules::drawTask(step, session().range());
     box(CountingRules::startBox(step))->setText(NumberText::digits(task_.start));
     markAnswerBox();
+    taskShown();
 }
 
 void CountingScreen::markAnswerBox() {
@@ -159,4 +160,9 @@ void CountingScreen::checkAnswer() {
 
 QLabel *CountingScreen::typedField() const {
     return answerBox();
+}
+
+ShownTask CountingScreen::shownTask() const {
+    Label *box = answerBox();
+    return TaskDescriptions::of(task_, box ? box->text() : QString());
 }

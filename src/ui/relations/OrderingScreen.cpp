@@ -101,6 +101,7 @@ void OrderingScreen::newTask() {
     choose(0, +1);
     if (chosen_ >= 0)
         numbers_.at(chosen_)->setFocus();
+    taskShown();
 }
 
 QList<bool> OrderingScreen::waiting() const {
@@ -197,4 +198,8 @@ void OrderingScreen::checkAnswer() {
         // The boxes keep their numbers so that single ones can be corrected.
         reportWrong();
     }
+}
+
+ShownTask OrderingScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answerCaptions());
 }

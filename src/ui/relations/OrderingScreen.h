@@ -30,6 +30,7 @@ public:
     void newTask() override;
     // The click handler of OKAY: compares the boxes with the sorted numbers.
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
     // The chosen number of the upper row (1 .. 5), 0 when all are placed.
     int chosenNumber() const { return chosen_ + 1; }

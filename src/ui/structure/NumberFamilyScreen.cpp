@@ -62,6 +62,7 @@ void NumberFamilyScreen::newTask() {
     for (size_t i = 0; i < members_.size(); ++i)
         members_[i]->setText(NumberText::digits(task_.members[i]));
     answer_->clear();
+    taskShown();
 }
 
 void NumberFamilyScreen::checkAnswer() {
@@ -72,4 +73,8 @@ void NumberFamilyScreen::checkAnswer() {
         reportWrong();
         answer_->clear();
     }
+}
+
+ShownTask NumberFamilyScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answer_->text());
 }

@@ -131,6 +131,7 @@ void NumberLineScreen::showNewLine(int step) {
                       .arg(task_.leftEnd)
                       .arg(task_.rightEnd)
                       .arg(task_.step));
+    taskShown();
 }
 
 void NumberLineScreen::checkAnswer() {
@@ -142,4 +143,8 @@ void NumberLineScreen::checkAnswer() {
         reportWrong();
         answer_->clear();
     }
+}
+
+ShownTask NumberLineScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answer_->text());
 }

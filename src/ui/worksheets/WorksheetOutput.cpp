@@ -62,6 +62,8 @@ void WorksheetOutput::print(Document document, const QString &text) {
     } else if (!WorksheetPrinting::print(text, *printer)) {
         msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
         offerPdf(document, text);
+    } else if (delivered_) {
+        delivered_(document, false, printer->printerName());
     }
 }
 
@@ -105,6 +107,10 @@ void WorksheetOutput::preview(Document document, const QString &text) {
         msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
     else if (toPdf)
         written(document, printer->outputFileName());
+    if (painted && delivered_)
+        delivered_(document, toPdf,
+                   toPdf ? QFileInfo(printer->outputFileName()).fileName()
+                         : printer->printerName());
 }
 
 bool WorksheetOutput::savePdf(Document document, const QString &text, const QString &boxTitle) {
@@ -123,5 +129,7 @@ bool WorksheetOutput::savePdf(Document document, const QString &text, const QStr
         return false;
     }
     written(document, path);
+    if (delivered_)
+        delivered_(document, true, QFileInfo(path).fileName());
     return true;
 }

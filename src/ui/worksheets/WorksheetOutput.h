@@ -26,6 +26,9 @@ public:
 
     void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
     void setPdfPathAsker(PdfPathAsker ask) { askPdfPath_ = std::move(ask); }
+    // Told of every document that went out: to a printer (its name) or into a PDF file.
+    using Delivered = std::function<void(Document document, bool pdf, const QString &where)>;
+    void setDelivered(Delivered delivered) { delivered_ = std::move(delivered); }
 
     // Asks, then prints; with no printer, or when the job fails, says so and
     // offers to save a PDF file instead.
@@ -50,5 +53,6 @@ private:
     QWidget *parent_;
     PrinterSource printerSource_;
     PdfPathAsker askPdfPath_;
+    Delivered delivered_;
     QString sheetName_; // of the sheet's PDF saved last, without ".pdf"
 };
