@@ -1,5 +1,7 @@
 #include "InfoScreen.h"
 
+#include "Accessibility.h"
+#include "KeyCodes.h"
 #include "Label.h"
 #include "Twips.h"
 
@@ -53,6 +55,7 @@ InfoScreen::InfoScreen() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Pr
     QPalette p = panel->palette();
     p.setColor(QPalette::Window, navy);
     panel->setPalette(p);
+    Accessibility::markDecoration(panel);
 
     titleLetter(this, "Bezeichnung2", QStringLiteral("Z"), QColor(255, 0, 255),
                 twRect(1200, 420, 360, 480));
@@ -81,14 +84,23 @@ InfoScreen::InfoScreen() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Pr
                                   QColor(255, 0, 0), twRect(2400, 3120, 1800, 540));
     okayLabel->setAlignment(Qt::AlignCenter);
     okayLabel->setCursor(Qt::PointingHandCursor);
+    okayLabel->setAccessibleName(QStringLiteral("Okay"));
 
     auto *picture = new Label(QStringLiteral("Bild1"), this);
     picture->setPixmap(iconPicture());
     picture->setGeometry(twRect(600, 3120, 480, 480));
     picture->setCursor(Qt::PointingHandCursor);
+    picture->setAccessibleName(QStringLiteral("Bild: schließt die Programm-Info"));
 
     connect(okayLabel, &Label::clicked, this, &InfoScreen::okay);
     connect(picture, &Label::clicked, this, &InfoScreen::okay);
+}
+
+bool InfoScreen::commandKey(int code) {
+    if (code != KeyCode::Enter && code != KeyCode::Space)
+        return Screen::commandKey(code);
+    okay();
+    return true;
 }
 
 QString InfoScreen::noticeText() {
