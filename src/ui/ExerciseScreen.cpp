@@ -55,7 +55,16 @@ void ExerciseScreen::record(bool right, const QString *given) {
 }
 
 void ExerciseScreen::setNewTaskLabel(Label *label) {
+    newTaskByClick_ = true;
     connect(label, &Label::clicked, this, [this] { newTask(); });
+}
+
+bool ExerciseScreen::commandKey(int code) {
+    if (code == KeyCode::F5 && newTaskByClick_) {
+        newTask();
+        return true;
+    }
+    return Screen::commandKey(code);
 }
 
 void ExerciseScreen::load() {

@@ -10,9 +10,9 @@ class Session;
 class QLabel;
 class QPushButton;
 
-// The frame every exercise screen shares: "ENDE" goes back to the menu,
-// "OKAY" and Enter run the check, a click on the task label asks for a new
-// task, and on typing screens the digit keys fill the answer label.
+// The frame every exercise screen shares: "ENDE" and Escape go back to the
+// menu, "OKAY" and Enter run the check, a click on the task label or F5 asks
+// for a new task, and on typing screens the digit keys fill the answer label.
 class ExerciseScreen : public Screen {
     Q_OBJECT
 public:
@@ -52,13 +52,16 @@ protected:
     // answer goes into one of several labels overrides typedField().
     void setTypedField(QLabel *field) { typedField_ = field; }
     virtual QLabel *typedField() const { return typedField_; }
-    // A click on this label runs the new-task routine.
+    // A click on this label runs the new-task routine (and so does F5).
     void setNewTaskLabel(Label *label);
+    // The task in words for a screen reader, where the screen shows it as a picture.
+    void setSpokenTask(const QString &text) { setAccessibleDescription(text); }
     // Whether the first showing places the screen in the upper part of the display.
     void setPlacedOnLoad(bool on) { placedOnLoad_ = on; }
 
     void load() override;
     bool keyDown(int code) override;
+    bool commandKey(int code) override;
     void closeBox() override { leave(); }
 
     // Backspace drops the last character; a main-row digit is appended.
@@ -75,4 +78,5 @@ private:
     QLabel *typedField_ = nullptr;
     Keys keys_;
     bool placedOnLoad_ = true;
+    bool newTaskByClick_ = false;
 };

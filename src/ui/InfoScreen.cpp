@@ -1,5 +1,7 @@
 #include "InfoScreen.h"
 
+#include "Accessibility.h"
+#include "KeyCodes.h"
 #include "Label.h"
 #include "Twips.h"
 
@@ -57,6 +59,7 @@ InfoScreen::InfoScreen() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Pr
     QPalette p = panel->palette();
     p.setColor(QPalette::Window, navy);
     panel->setPalette(p);
+    Accessibility::markDecoration(panel);
 
     titleLetter(this, "Bezeichnung2", QStringLiteral("Z"), QColor(255, 0, 255),
                 twRect(1200, 420, 360, 480));
@@ -85,15 +88,24 @@ InfoScreen::InfoScreen() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Pr
                                   QColor(255, 0, 0), twRect(2400, 3120, 1800, 540));
     okayLabel->setAlignment(Qt::AlignCenter);
     okayLabel->setCursor(Qt::PointingHandCursor);
+    okayLabel->setAccessibleName(QStringLiteral("Okay"));
 
     picture_ = new Label(QStringLiteral("Bild1"), this);
     auto *picture = picture_;
     picture->setPixmap(iconPicture(1, 1));
     picture->setGeometry(twRect(600, 3120, 480, 480));
     picture->setCursor(Qt::PointingHandCursor);
+    picture->setAccessibleName(QStringLiteral("Bild: schließt die Programm-Info"));
 
     connect(okayLabel, &Label::clicked, this, &InfoScreen::okay);
     connect(picture, &Label::clicked, this, &InfoScreen::okay);
+}
+
+bool InfoScreen::commandKey(int code) {
+    if (code != KeyCode::Enter && code != KeyCode::Space)
+        return Screen::commandKey(code);
+    okay();
+    return true;
 }
 
 QString InfoScreen::noticeText() {

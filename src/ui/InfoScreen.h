@@ -6,7 +6,7 @@ class Label;
 
 // The program-info screen: title, notice and author line over a dark panel.
 // It stays beside the menu (modeless) and closes itself on a click on
-// "O k a y" or on its picture.
+// "O k a y" or on its picture, and on Escape, Enter or Space.
 class InfoScreen : public Screen {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeBox() override { okay(); }
     void scaleChanged() override;
+    bool commandKey(int code) override;
 
 private:
     Label *notice_;

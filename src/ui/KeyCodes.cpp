@@ -34,6 +34,20 @@ int formKeyCode(const QKeyEvent &event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return KeyCode::Enter;
+    case Qt::Key_Escape:
+        return KeyCode::Escape;
+    case Qt::Key_Space:
+        return KeyCode::Space;
+    case Qt::Key_Left:
+        return KeyCode::Left;
+    case Qt::Key_Up:
+        return KeyCode::Up;
+    case Qt::Key_Right:
+        return KeyCode::Right;
+    case Qt::Key_Down:
+        return KeyCode::Down;
+    case Qt::Key_F5:
+        return KeyCode::F5;
     default:
         break;
     }

@@ -6,9 +6,16 @@ class QKeyEvent;
 namespace KeyCode {
 constexpr int Backspace = 8;
 constexpr int Enter = 13;
+constexpr int Escape = 27;
+constexpr int Space = 32;
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
 constexpr int Digit0 = 48; // 48 .. 57: the digit keys of the main keyboard
 constexpr int Digit9 = 57;
 constexpr int Keypad0 = 96; // 96 .. 105: the digits of the numeric keypad
+constexpr int F5 = 116;
 constexpr int Other = 0;
 } // namespace KeyCode
 

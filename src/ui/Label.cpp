@@ -1,5 +1,6 @@
 #include "Label.h"
 
+#include "FocusMark.h"
 #include "Twips.h"
 
 #include <QDrag>
@@ -117,5 +118,43 @@ void Label::dropEvent(QDropEvent *event) {
         return;
     }
     event->acceptProposedAction();
-    emit dropped(QString::fromUtf8(event->mimeData()->data(mimeType)));
+    receiveDrop(QString::fromUtf8(event->mimeData()->data(mimeType)));
+}
+
+void Label::setMarked(bool marked) {
+    if (marked_ != marked) {
+        marked_ = marked;
+        update();
+    }
+}
+
+void Label::setSpokenName(const QString &name, const QString &whenEmpty) {
+    spokenName_ = name;
+    whenEmpty_ = whenEmpty;
+}
+
+QString Label::spokenText() const {
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    if (spokenName_.isEmpty())
+        return text();
+    const QString shown = text().simplified();
+    return shown.isEmpty() ? spokenName_ + QStringLiteral(", ") + whenEmpty_
+                           : spokenName_ + QStringLiteral(": ") + shown;
+}
+
+void Label::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (marked_ || hasFocus())
+        paintFocusMark(this);
+}
+
+void Label::focusInEvent(QFocusEvent *event) {
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void Label::focusOutEvent(QFocusEvent *event) {
+    QLabel::focusOutEvent(event);
+    update();
 }

@@ -27,6 +27,19 @@ public:
     // Pressing the mouse on a drag source starts a drag of its caption.
     void setDragSource(bool on) { dragSource_ = on; }
     void setDropTarget(bool on) { setAcceptDrops(on); }
+    // Takes a caption as a drop of a label does: the keyboard's way to drop.
+    void receiveDrop(const QString &caption) { emit dropped(caption); }
+
+    // A marked label (the next gap, the chosen number) and a label with the
+    // keyboard focus wear a frame that shows it.
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
+
+    // What a screen reader says: the name, then the caption, or `whenEmpty`
+    // while there is none ("Lücke 2: <", "Lücke 2, leer"). Without a name,
+    // the caption alone; an accessible name set on the label wins.
+    void setSpokenName(const QString &name, const QString &whenEmpty = QStringLiteral("leer"));
+    QString spokenText() const;
 
 signals:
     void clicked();
@@ -39,10 +52,16 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     qreal askedPointSize_ = 0;
     void startDrag();
     bool pressed_ = false;
     bool dragSource_ = false;
+    bool marked_ = false;
+    QString spokenName_;
+    QString whenEmpty_;
 };

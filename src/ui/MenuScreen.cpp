@@ -5,15 +5,15 @@
 #include "core/Random.h"
 #include "core/Session.h"
 #include "core/SettingsFile.h"
+#include "ui/Accessibility.h"
 #include "ui/Dialogs.h"
 #include "ui/Program.h"
+#include "ui/Slider.h"
 #include "ui/Twips.h"
 
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -40,6 +40,7 @@ MenuScreen::MenuScreen(Session &session)
     QPalette grey = band->palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     band->setPalette(grey);
+    Accessibility::markDecoration(band);
 
     // The exercise buttons stand in a diamond around the band.
     struct Place {
@@ -83,15 +84,15 @@ MenuScreen::MenuScreen(Session &session)
     rangeCaption_->setAutoFillBackground(true);
     rangeCaption_->setPalette(grey);
 
-    range_ = new QScrollBar(Qt::Horizontal, this);
-    range_->setObjectName(QStringLiteral("HBildlauf1"));
+    range_ = new Slider(QStringLiteral("HBildlauf1"), QStringLiteral("Zahlenraum"), this);
     range_->setGeometry(twRect(4380, 2940, 2160, 300));
     range_->setRange(1, 6);
     range_->setSingleStep(1);
     range_->setPageStep(1);
     range_->setValue(1);
-    // Tab reaches the bar, and the arrows, Page Up/Down, Home and End move it;
-    // a click does not take the focus from the buttons.
+    // Tab reaches the bar, and the arrows, Page Up/Down, Home and End move it
+    // (Left, Down and Page Down to smaller ranges); a click does not take the
+    // focus from the buttons.
     range_->setFocusPolicy(Qt::TabFocus);
     // valueChanged also follows the thumb while it is dragged, so the caption is live.
     connect(range_, &QScrollBar::valueChanged, this, &MenuScreen::rangeChanged);
@@ -111,28 +112,6 @@ void MenuScreen::keyPressEvent(QKeyEvent *event) {
         return;
     }
     Screen::keyPressEvent(event);
-}
-
-bool MenuScreen::eventFilter(QObject *watched, QEvent *event) {
-    // Qt's scroll bars turn the keys round (Left moves right); on the range
-    // bar Left, Down and Page Down go to smaller ranges, the others to larger.
-    if (watched == range_ && event->type() == QEvent::KeyPress) {
-        static const QHash<int, QAbstractSlider::SliderAction> actions = {
-            {Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},
-            {Qt::Key_Down, QAbstractSlider::SliderSingleStepSub},
-            {Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd},
-            {Qt::Key_Up, QAbstractSlider::SliderSingleStepAdd},
-            {Qt::Key_PageDown, QAbstractSlider::SliderPageStepSub},
-            {Qt::Key_PageUp, QAbstractSlider::SliderPageStepAdd},
-            {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
-            {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
-        const auto action = actions.constFind(static_cast<QKeyEvent *>(event)->key());
-        if (action != actions.cend()) {
-            range_->triggerAction(*action);
-            return true;
-        }
-    }
-    return Screen::eventFilter(watched, event);
 }
 
 void MenuScreen::load() {

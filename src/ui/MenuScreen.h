@@ -50,7 +50,6 @@ protected:
     void load() override;
     void closeBox() override { askToEnd(); }
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void loadRange();

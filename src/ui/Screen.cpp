@@ -1,5 +1,7 @@
 #include "Screen.h"
 
+#include "Accessibility.h"
+#include "Button.h"
 #include "KeyCodes.h"
 #include "WindowSize.h"
 
@@ -19,6 +21,7 @@ QRect displayGeometry(const QWidget *w) {
 } // namespace
 
 Screen::Screen(const QString &name, const QString &caption, QWidget *parent) : QWidget(parent) {
+    Accessibility::install();
     setObjectName(name);
     setWindowTitle(caption);
 }
@@ -142,6 +145,25 @@ bool Screen::keyDown(int) {
     return false;
 }
 
+bool Screen::commandKey(int code) {
+    if (code != KeyCode::Escape)
+        return false;
+    closeBox();
+    return true;
+}
+
+bool Screen::handleKey(const QKeyEvent &event) {
+    const int code = formKeyCode(event);
+    if (commandKey(code))
+        return true;
+    return keyPreview_ && (keyTyped(event.text()) || keyDown(code));
+}
+
+void Screen::setReadingOrder(const QList<QWidget *> &controls) {
+    for (int k = 1; k < controls.size(); ++k)
+        QWidget::setTabOrder(controls[k - 1], controls[k]);
+}
+
 void Screen::setBackground(const QColor &colour) {
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
@@ -150,7 +172,7 @@ void Screen::setBackground(const QColor &colour) {
 }
 
 QPushButton *Screen::addButton(const QString &name, const QString &caption, const QRect &geometry) {
-    auto *button = new QPushButton(caption, this);
+    auto *button = new Button(caption, this);
     button->setObjectName(name);
     button->setGeometry(geometry);
     return button;
@@ -204,7 +226,7 @@ void Screen::closeEvent(QCloseEvent *event) {
 void Screen::keyPressEvent(QKeyEvent *event) {
     if (sizeKey(*event))
         return;
-    if (!(keyPreview_ && keyDown(formKeyCode(*event))))
+    if (!handleKey(*event))
         QWidget::keyPressEvent(event);
 }
 
@@ -225,12 +247,11 @@ bool Screen::eventFilter(QObject *watched, QEvent *event) {
     default:
         break;
     }
-    if (keyPreview_ && event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (keyDown(formKeyCode(*key)))
-            return true;
         // Handled keys stop here; the rest reach the focused control as usual.
+        if (handleKey(*static_cast<QKeyEvent *>(event)))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -9,7 +9,7 @@ class QPushButton;
 // A top-level screen of the program. It runs its load handler once, the
 // first time it is shown; it sees every key before its focused control when
 // it asks for them; and its window close box runs the screen's own way out
-// instead of silently closing it.
+// instead of silently closing it, as Escape does.
 class Screen : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +44,12 @@ protected:
     virtual void load() {}
     // A key press seen before the focused control; return true to consume it.
     virtual bool keyDown(int code);
+    // The typed text of that key press, offered first (signs like "<" that
+    // share a key with a digit on some layouts); return true to consume it.
+    virtual bool keyTyped(const QString &) { return false; }
+    // Keys every screen knows, with or without key preview: Escape runs the
+    // close box. Screens add their own (a new task, closing by Enter).
+    virtual bool commandKey(int code);
     // The window's close box was used.
     virtual void closeBox() { hide(); }
 
@@ -57,6 +63,8 @@ protected:
     void setKeyPreview(bool on) { keyPreview_ = on; }
     void setBackground(const QColor &colour);
     QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry);
+    // Tab visits these controls in this order, as a child reads the screen.
+    static void setReadingOrder(const QList<QWidget *> &controls);
 
     // Placement on the display: centred both ways, or centred across with a
     // quarter of the free height above.
@@ -78,6 +86,7 @@ private:
     QSize zoomedSize(qreal factor) const;
     void resizeOnDisplay(const QSize &size);
     ScaledLayout layout_{this};
+    bool handleKey(const QKeyEvent &event);
     bool loaded_ = false;
     bool keyPreview_ = false;
 };

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 
 namespace {
 QtMessageHandler previousHandler = nullptr;
@@ -41,8 +42,22 @@ void initTestApplication() {
     nameProgram();
 }
 
+namespace {
+
+// A window can own another (a combo box its popup): deleting the owner first
+// takes the other with it, so each is deleted only while it still exists.
+void deleteAllWindows() {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        windows << w;
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
+}
+
+} // namespace
+
 TestProgram::TestProgram(const QString &recordPath) : previousDir_(QDir::currentPath()) {
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteAllWindows();
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
     // Each test program keeps its learning record in its own folder.
@@ -54,7 +69,7 @@ TestProgram::TestProgram(const QString &recordPath) : previousDir_(QDir::current
 
 TestProgram::~TestProgram() {
     Program::setEndHandler(nullptr);
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteAllWindows();
     app_.reset();
     running = nullptr;
     QDir::setCurrent(previousDir_);

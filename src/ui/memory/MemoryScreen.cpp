@@ -1,11 +1,14 @@
 #include "MemoryScreen.h"
 
 #include "ui/Dialogs.h"
+#include "ui/KeyCodes.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
 
 #include <QFont>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +24,7 @@ QRect cardPlace(int number) {
 } // namespace
 
 MemoryScreen::MemoryScreen() : Screen(QStringLiteral("memo"), QStringLiteral("Memospiel")) {
+    setKeyPreview(true);
     setFixedSize(tw(5880), tw(5280));
     setBackground(Qt::white);
 
@@ -50,12 +54,14 @@ MemoryScreen::MemoryScreen() : Screen(QStringLiteral("memo"), QStringLiteral("Me
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setCursor(Qt::PointingHandCursor);
-        connect(label, &Label::clicked, this, [this, number] { game_.turn(number); });
+        label->setFocusPolicy(Qt::ClickFocus); // the arrows reach the cards; Tab goes to STOP
+        connect(label, &Label::clicked, this, [this, number] { turnCard(number); });
         cards_[size_t(number - 1)] = label;
     }
 
     connect(&game_, &MemoryGame::boardChanged, this, &MemoryScreen::showBoard);
     connect(&game_, &MemoryGame::gameOver, this, &MemoryScreen::endGame);
+    showBoard();
 }
 
 QString MemoryScreen::instructionText() {
@@ -73,7 +79,60 @@ void MemoryScreen::showBoard() {
         card->setText(game_.isFaceUp(number) ? MemoryGame::faceText(game_.numberOn(number))
                                              : QString());
         card->setBackground(game_.isFound(number) ? foundWhite() : cardBack_);
+        const QString name = QStringLiteral("Karte %1").arg(number);
+        if (!game_.isFaceUp(number))
+            card->setAccessibleName(name + QStringLiteral(", verdeckt"));
+        else
+            card->setAccessibleName(
+                name +
+                (game_.isFound(number) ? QStringLiteral(", gefunden: ") : QStringLiteral(": ")) +
+                QString::number(game_.numberOn(number)));
     }
+}
+
+void MemoryScreen::showEvent(QShowEvent *event) {
+    Screen::showEvent(event);
+    frameCard(framed_);
+}
+
+void MemoryScreen::frameCard(int number) {
+    framed_ = number;
+    cards_[size_t(number - 1)]->setFocus();
+}
+
+bool MemoryScreen::keyDown(int code) {
+    // A clicked card has taken the focus: the frame goes on from there.
+    const auto focused = std::find(cards_.cbegin(), cards_.cend(), focusWidget());
+    const bool onCard = focused != cards_.cend();
+    if (onCard)
+        framed_ = int(focused - cards_.cbegin()) + 1;
+    constexpr int columns = 6;
+    int to = framed_;
+    switch (code) {
+    case KeyCode::Left:
+        to = framed_ - 1;
+        break;
+    case KeyCode::Right:
+        to = framed_ + 1;
+        break;
+    case KeyCode::Up:
+        to = framed_ - columns;
+        break;
+    case KeyCode::Down:
+        to = framed_ + columns;
+        break;
+    case KeyCode::Space:
+    case KeyCode::Enter:
+        if (!onCard)
+            return false; // STOP takes its own Space
+        turnCard(framed_);
+        return true;
+    default:
+        return false;
+    }
+    // The first arrow after STOP only brings the frame back to its card.
+    frameCard(onCard && to >= 1 && to <= MemoryGame::cardCount ? to : framed_);
+    return true;
 }
 
 void MemoryScreen::endGame() {

@@ -2,11 +2,11 @@
 
 #include "core/numbers/DigitsRules.h"
 #include "ui/Label.h"
+#include "ui/Slider.h"
 #include "ui/Twips.h"
 #include "ui/speech/ReadAloudButton.h"
 
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace {
 
@@ -28,6 +28,7 @@ DigitsScreen::DigitsScreen(Session &session)
     wordLabel_->setGeometry(twRect(120, 240, screenWidth - 240, 600));
     wordLabel_->setAlignment(Qt::AlignCenter);
     wordLabel_->setPointSize(13, true);
+    wordLabel_->setSpokenName(QStringLiteral("Zahlwort"));
 
     for (int column = 0; column < 6; ++column) {
         const int number = 6 - column; // HBildlauf6 .. HBildlauf1
@@ -37,8 +38,8 @@ DigitsScreen::DigitsScreen(Session &session)
         name->setGeometry(twRect(left, 1080, columnWidth, 300));
         name->setAlignment(Qt::AlignCenter);
 
-        auto *bar = new QScrollBar(Qt::Horizontal, this);
-        bar->setObjectName(QStringLiteral("HBildlauf%1").arg(number));
+        auto *bar = new Slider(QStringLiteral("HBildlauf%1").arg(number),
+                               QString::fromLatin1(placeNames[column]), this);
         bar->setGeometry(twRect(left + 90, 1440, columnWidth - 180, 300));
         bar->setRange(0, 9);
         bar->setSingleStep(1);
@@ -53,6 +54,7 @@ DigitsScreen::DigitsScreen(Session &session)
     taskLabel_->setGeometry(twRect(2160, 2400, screenWidth - 2 * 2160, 855));
     taskLabel_->setAlignment(Qt::AlignCenter);
     taskLabel_->setPointSize(24, true);
+    taskLabel_->setSpokenName(QStringLiteral("Aufgabe"));
     okayButton()->setGeometry(twRect(screenWidth - 480 - 1455, 2520, 1455, 615));
 
     auto *hint =
@@ -66,6 +68,9 @@ DigitsScreen::DigitsScreen(Session &session)
     auto *readAloud = new ReadAloudButton(this);
     readAloud->setGeometry(twRect(screenWidth - 480 - 1455, 3300, 1455, 615));
     readAloud->setWordLabel(wordLabel_);
+
+    QList<QWidget *> order(sliders_.rbegin(), sliders_.rend());
+    setReadingOrder(order << endButton() << okayButton() << readAloud);
 }
 
 void DigitsScreen::sliderChanged(int number) {

@@ -22,6 +22,7 @@ WordsScreen::WordsScreen(Session &session)
     wordLabel_->setGeometry(twRect(120, 240, screenWidth - 240, 600));
     wordLabel_->setAlignment(Qt::AlignCenter);
     wordLabel_->setPointSize(13, true);
+    wordLabel_->setSpokenName(QStringLiteral("Zahlwort"));
 
     auto *instruction = new Label(QStringLiteral("Bezeichnung4"), this,
                                   QStringLiteral("Tippe die Zahl in Ziffern:"));
@@ -37,6 +38,7 @@ WordsScreen::WordsScreen(Session &session)
     answerField_->setPointSize(24, true);
     answerField_->setBackground(Qt::white);
     answerField_->setBordered(true);
+    answerField_->setSpokenName(QStringLiteral("Antwort"));
     okayButton()->setGeometry(twRect(screenWidth - 480 - 1455, 1800, 1455, 615));
 
     auto *hint =

@@ -3,6 +3,7 @@
 #include "ui/Twips.h"
 
 #include <QPainter>
+#include <QString>
 
 namespace BlockPicture {
 namespace {
@@ -50,6 +51,14 @@ void paint(QPainter &painter, const BlockCounts &counts) {
     for (int n = 1; n <= counts.ones; ++n)
         box(painter, blockLeft(n), unitTop, blockLeft(n) + thinWidth, unitBottom);
     painter.restore();
+}
+
+QString spokenText(const BlockCounts &counts) {
+    return QStringLiteral("%1 Tausender, %2 Hunderter, %3 Zehner, %4 Einer")
+        .arg(counts.thousands)
+        .arg(counts.hundreds)
+        .arg(counts.tens)
+        .arg(counts.ones);
 }
 
 } // namespace BlockPicture

@@ -3,6 +3,7 @@
 #include "core/quantities/BlockCounts.h"
 
 class QPainter;
+class QString;
 
 // The block rows that the quantities and pictures screens paint in their
 // upper part. Geometry is in twips from the screen's top left corner.
@@ -34,5 +35,8 @@ constexpr int red = 0, green = 0, blue = 128;
 // Draws the four rows for these counts: cubes, plates, rods, units, each
 // row from block 1 upwards. The caller has painted the background.
 void paint(QPainter &painter, const BlockCounts &counts);
+
+// The picture in words, for a screen reader: "3 Tausender, 2 Hunderter, 0 Zehner, 5 Einer".
+QString spokenText(const BlockCounts &counts);
 
 } // namespace BlockPicture

@@ -21,6 +21,7 @@ PicturesScreen::PicturesScreen(Session &session)
     answer_->setAlignment(Qt::AlignCenter);
     answer_->setBordered(true);
     answer_->setPointSize(18, true);
+    answer_->setSpokenName(QStringLiteral("Antwort"));
     setTypedField(answer_);
     setNewTaskLabel(answer_);
 
@@ -32,6 +33,7 @@ PicturesScreen::PicturesScreen(Session &session)
 
 void PicturesScreen::newTask() {
     task_ = PicturesRules::draw(session());
+    setSpokenTask(QStringLiteral("Bild: ") + BlockPicture::spokenText(task_.blocks));
     update();
     answer_->clear();
     taskShown();

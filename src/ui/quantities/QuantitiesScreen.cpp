@@ -3,6 +3,7 @@
 #include "BlockPicture.h"
 #include "core/quantities/QuantitiesRules.h"
 #include "ui/Label.h"
+#include "ui/Slider.h"
 #include "ui/Twips.h"
 
 #include <QPainter>
@@ -38,12 +39,15 @@ QuantitiesScreen::QuantitiesScreen(Session &session)
     number_->setAlignment(Qt::AlignCenter);
     number_->setBordered(true);
     number_->setPointSize(18, true);
+    number_->setSpokenName(QStringLiteral("Aufgabe"));
     setNewTaskLabel(number_);
 
     auto *hint =
         new Label(QStringLiteral("Bezeichnung6"), this, QStringLiteral("Eingabe mit [Enter]"));
     hint->setGeometry(twRect(2160, 4500, 3375, rowHeight));
     hint->setAlignment(Qt::AlignCenter);
+
+    setReadingOrder({thousands_, hundreds_, tens_, ones_, endButton(), okayButton()});
 }
 
 QScrollBar *QuantitiesScreen::addBar(const QString &name, const QString &titleName,
@@ -52,17 +56,12 @@ QScrollBar *QuantitiesScreen::addBar(const QString &name, const QString &titleNa
     auto *caption = new Label(titleName, this, title);
     caption->setGeometry(twRect(left, titleTop, barWidth, rowHeight));
 
-    auto *bar = new QScrollBar(Qt::Horizontal, this);
-    bar->setObjectName(name);
+    auto *bar = new Slider(name, title, this);
     bar->setGeometry(twRect(left, barTop, barWidth, rowHeight));
     bar->setRange(0, maximum);
     // One block per arrow click and per click into the trough.
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    // A clicked bar takes the focus, so the arrow keys move it: Right adds a
-    // block, Left takes one away (a plain QScrollBar has these turned round).
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setInvertedControls(false);
     // valueChanged also follows the thumb while it is dragged, so the rows are live.
     connect(bar, &QScrollBar::valueChanged, this, [this, place](int value) {
         task_.built.*place = value;

@@ -2,6 +2,8 @@
 
 #include "core/NumberText.h"
 #include "core/relations/ComparisonRules.h"
+#include "ui/Accessibility.h"
+#include "ui/KeyCodes.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
 
@@ -27,13 +29,15 @@ constexpr int controlsTop = 1800;
 constexpr int screenWidth = rowLeft + 4 * column + numberWidth + rowLeft;
 constexpr int screenHeight = 3240;
 
-Label *box(QWidget *parent, int number, const QColor &colour, qreal points, const QRect &geometry) {
+Label *box(QWidget *parent, int number, const QColor &colour, qreal points, const QRect &geometry,
+           const QString &spokenName) {
     auto *label = new Label(QStringLiteral("Bezeichnung%1").arg(number), parent);
     label->setBackground(colour);
     label->setPointSize(points, true);
     label->setBordered(true);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(geometry);
+    label->setSpokenName(spokenName);
     return label;
 }
 
@@ -49,7 +53,8 @@ ComparisonScreen::ComparisonScreen(Session &session)
     okayButton()->setGeometry(twRect(screenWidth - rowLeft - 1200, controlsTop, 1200, 600));
 
     auto *hint = new Label(QStringLiteral("Bezeichnung4"), this,
-                           QStringLiteral("Die Zeichen mit der Maus verschieben ..."));
+                           QStringLiteral("Die Zeichen mit der Maus verschieben oder < = > "
+                                          "tippen, die Rücktaste löscht ..."));
     hint->setAlignment(Qt::AlignCenter);
     hint->setGeometry(twRect(rowLeft, controlsTop + 840, screenWidth - 2 * rowLeft, 360));
 }
@@ -63,17 +68,23 @@ void ComparisonScreen::buildRow() {
     QPalette p = band->palette();
     p.setColor(QPalette::Window, bandYellow);
     band->setPalette(p);
+    Accessibility::markDecoration(band);
 
     for (int k = 0; k < numberCount; ++k)
         numbers_ << box(this, 5 + k, numberBlue, 14,
-                        twRect(rowLeft + k * column, rowTop, numberWidth, rowHeight));
+                        twRect(rowLeft + k * column, rowTop, numberWidth, rowHeight),
+                        QStringLiteral("Zahl %1").arg(k + 1));
     for (int k = 0; k < squareCount; ++k) {
         Label *sq =
             box(this, 10 + k, squareGrey, 20,
-                twRect(rowLeft + k * column + numberWidth + gap, rowTop, squareWidth, rowHeight));
+                twRect(rowLeft + k * column + numberWidth + gap, rowTop, squareWidth, rowHeight),
+                QStringLiteral("Lücke %1").arg(k + 1));
         sq->setDropTarget(true);
         // Whatever sign arrives replaces the square's caption.
-        connect(sq, &Label::dropped, sq, &Label::setText);
+        connect(sq, &Label::dropped, this, [this, sq](const QString &sign) {
+            sq->setText(sign);
+            markNextSquare();
+        });
         squares_ << sq;
     }
 }
@@ -89,7 +100,8 @@ void ComparisonScreen::buildSigns() {
     int x = left;
     for (const auto &s : signs) {
         Label *sign =
-            box(this, s.number, squareGrey, 20, twRect(x, controlsTop, squareWidth, rowHeight));
+            box(this, s.number, squareGrey, 20, twRect(x, controlsTop, squareWidth, rowHeight),
+                QStringLiteral("Zeichen"));
         sign->setText(QString::fromLatin1(s.sign));
         sign->setDragSource(true);
         x += pitch;
@@ -102,7 +114,41 @@ void ComparisonScreen::newTask() {
     task_ = ComparisonRules::drawTask(session());
     for (int k = 0; k < numberCount; ++k)
         numbers_.at(k)->setText(NumberText::digits(task_.numbers.at(k)));
+    markNextSquare();
     taskShown();
+}
+
+Label *ComparisonScreen::nextSquare() const {
+    for (Label *sq : squares_)
+        if (sq->text().isEmpty())
+            return sq;
+    return nullptr;
+}
+
+void ComparisonScreen::markNextSquare() {
+    Label *next = nextSquare();
+    for (Label *sq : squares_)
+        sq->setMarked(sq == next);
+}
+
+bool ComparisonScreen::keyTyped(const QString &text) {
+    if (text != QLatin1String("<") && text != QLatin1String("=") && text != QLatin1String(">"))
+        return false;
+    if (Label *next = nextSquare())
+        next->receiveDrop(text);
+    return true;
+}
+
+bool ComparisonScreen::keyDown(int code) {
+    if (code != KeyCode::Backspace)
+        return ExerciseScreen::keyDown(code);
+    for (auto sq = squares_.crbegin(); sq != squares_.crend(); ++sq)
+        if (!(*sq)->text().isEmpty()) {
+            (*sq)->clear();
+            break;
+        }
+    markNextSquare();
+    return true;
 }
 
 void ComparisonScreen::checkAnswer() {

@@ -9,7 +9,7 @@ class Label;
 
 // The comparison exercise: five numbers in a row with a square between each
 // two neighbours; the child drags the signs ">", "=" and "<" into the
-// squares and confirms with OKAY or Enter.
+// squares, or types them, and confirms with OKAY or Enter.
 class ComparisonScreen : public ExerciseScreen {
     Q_OBJECT
 public:
@@ -27,7 +27,17 @@ public:
     void checkAnswer() override;
     ShownTask shownTask() const override;
 
+protected:
+    // "<", "=" and ">" drop their sign into the leftmost empty square,
+    // Backspace empties the rightmost filled one.
+    bool keyTyped(const QString &text) override;
+    bool keyDown(int code) override;
+
 private:
+    // The square the next typed sign goes into is marked.
+    void markNextSquare();
+    Label *nextSquare() const;
+
     void buildRow();
     void buildSigns();
 

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/Session.h"
 #include "core/relations/CountingRules.h"
+#include "ui/Accessibility.h"
 #include "ui/Dialogs.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
@@ -66,6 +67,7 @@ CountingScreen::CountingScreen(Session &session)
             line->setObjectName(QStringLiteral("Linie%1").arg(i + 1));
             line->setFrameStyle(QFrame::HLine | QFrame::Plain);
             line->setLineWidth(2);
+            Accessibility::markDecoration(line);
             line->setGeometry(twRect(left + boxWidth, boxTop + boxHeight / 2 - 60, boxGap, 120));
         }
     }
@@ -93,6 +95,7 @@ CountingScreen::CountingScreen(Session &session)
     step_->setBordered(true);
     step_->setBackground(Qt::white);
     step_->setCursor(Qt::PointingHandCursor);
+    step_->setSpokenName(QStringLiteral("Schritt"));
     setNewTaskLabel(step_); // a click builds a new row with the same step
 
     okayButton()->setGeometry(twRect(5820, rowTop, 960, buttonHeight));
@@ -125,10 +128,14 @@ void CountingScreen::newTask() {
 }
 
 void CountingScreen::markAnswerBox() {
-    for (Label *box : boxes_)
-        box->setBackground(waitingRed);
-    if (Label *current = answerBox())
+    for (int k = 0; k < 5; ++k) {
+        boxes_[k]->setBackground(waitingRed);
+        boxes_[k]->setSpokenName(QStringLiteral("Feld %1").arg(k + 1));
+    }
+    if (Label *current = answerBox()) {
         current->setBackground(answerGreen);
+        current->setSpokenName(QStringLiteral("Feld %1, Antwort").arg(task_.box));
+    }
 }
 
 Label *CountingScreen::answerBox() const {

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/Session.h"
 #include "core/relations/NeighboursRules.h"
+#include "ui/Accessibility.h"
 #include "ui/Label.h"
 #include "ui/Twips.h"
 
@@ -46,6 +47,7 @@ void addBeads(QWidget *parent) {
         p.setColor(QPalette::Window, colours[i % 4]);
         bead->setPalette(p);
         bead->setFrameStyle(QFrame::Box | QFrame::Plain);
+        Accessibility::markDecoration(bead);
     }
 }
 
@@ -68,6 +70,7 @@ NeighboursScreen::NeighboursScreen(Session &session)
     place_->setGeometry(twRect(3000, 960, 600, 1080));
     place_->setPointSize(24, true);
     place_->setAlignment(Qt::AlignCenter);
+    place_->setSpokenName(QStringLiteral("Stelle"));
 
     // The place buttons, small and stacked E, Z, H, T beside the place letter.
     static const char *const places[] = {"E", "Z", "H", "T"};
@@ -97,6 +100,8 @@ void NeighboursScreen::showTask() {
     Label *answer = predecessor ? left_ : right_;
     Label *shown = predecessor ? right_ : left_;
     answer->setText(QString());
+    answer->setSpokenName(QStringLiteral("Antwort"));
+    shown->setSpokenName(QStringLiteral("Zahl"));
     shown->setText(NumberText::digits(task_->shown));
     (predecessor ? leftTitle_ : rightTitle_)
         ->setText(NeighboursRules::answerTitle(task_->place, task_->kind));

@@ -10,8 +10,10 @@ class Label;
 
 // The ordering exercise: five numbers in an upper row, dragged with the
 // mouse into the five boxes of the lower row, smallest at the left, and
-// confirmed with OKAY. The screen takes no keys and is not placed when it
-// first appears.
+// confirmed with OKAY. By keyboard, Left and Right choose among the numbers
+// not yet placed, Space drops the chosen one into the leftmost empty box and
+// Backspace takes the last one back; Enter does not check. The screen is not
+// placed when it first appears.
 class OrderingScreen : public ExerciseScreen {
     Q_OBJECT
 public:
@@ -30,8 +32,26 @@ public:
     void checkAnswer() override;
     ShownTask shownTask() const override;
 
+    // The chosen number of the upper row (1 .. 5), 0 when all are placed.
+    int chosenNumber() const { return chosen_ + 1; }
+
+protected:
+    bool keyDown(int code) override;
+
 private:
+    // Whether upper number k (0-based) still waits for a box: each box's
+    // caption uses up the leftmost upper number that shows it.
+    QList<bool> waiting() const;
+    // Chooses the next waiting number from `from` on in direction `step`
+    // (+1, -1), or keeps the choice when there is none that way.
+    void choose(int from, int step);
+    // Marks upper number k (-1: none); the focus goes with the choice.
+    void select(int k);
+    void placeChosen();
+    void takeBack();
+
     OrderingTask task_;
     QList<Label *> numbers_;
     QList<Label *> answers_;
+    int chosen_ = -1;
 };

@@ -40,6 +40,8 @@ DecompositionScreen::DecompositionScreen(Session &session)
              Qt::AlignHCenter);
     answer_ = rowLabel(QStringLiteral("Bezeichnung2"), this, QString(), QRect(2640, 240, 7320, 600),
                        Qt::AlignLeft);
+    number_->setSpokenName(QStringLiteral("Aufgabe"));
+    answer_->setSpokenName(QStringLiteral("Antwort"));
     setNewTaskLabel(number_);
 
     auto *hint =

@@ -41,6 +41,7 @@ NumberFamilyScreen::NumberFamilyScreen(Session &session)
         label->setGeometry(twRect(left ? leftColumnX : rightColumnX, y, memberWidth, memberHeight));
         label->setAlignment(Qt::AlignCenter);
         label->setPointSize(12, true);
+        label->setSpokenName(QStringLiteral("Zahl %1").arg(i + 1));
         members_[size_t(i)] = label;
     }
 
@@ -48,6 +49,7 @@ NumberFamilyScreen::NumberFamilyScreen(Session &session)
     answer_->setGeometry(twRect(3720, 3975, 1560, 390));
     answer_->setAlignment(Qt::AlignCenter);
     answer_->setPointSize(12, true);
+    answer_->setSpokenName(QStringLiteral("Antwort"));
     setTypedField(answer_);
     setNewTaskLabel(answer_);
 

@@ -46,14 +46,17 @@ NumberLineScreen::NumberLineScreen(Session &session)
     step_->setGeometry(twRect(3540, 195, 540, 255));
     step_->setAlignment(Qt::AlignCenter);
     step_->setBackground(QColor(0, 255, 0));
+    step_->setSpokenName(QStringLiteral("Abstand"));
 
     left_ = new Label(QStringLiteral("Bezeichnung3"), this);
     left_->setGeometry(twRect(120, 180, 1455, 285));
     left_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    left_->setSpokenName(QStringLiteral("Anfang"));
 
     right_ = new Label(QStringLiteral("Bezeichnung4"), this);
     right_->setGeometry(twRect(7575 - 1455, 180, 1455, 285));
     right_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    right_->setSpokenName(QStringLiteral("Ende"));
 
     answer_ = new Label(QStringLiteral("Bezeichnung1"), this);
     answer_->setGeometry(twRect(middleTickX - answerWidth / 2, answerTop, answerWidth, 600));
@@ -61,6 +64,7 @@ NumberLineScreen::NumberLineScreen(Session &session)
     answer_->setBordered(true);
     answer_->setBackground(Qt::white);
     answer_->setPointSize(18, true);
+    answer_->setSpokenName(QStringLiteral("Antwort"));
     setTypedField(answer_);
     setNewTaskLabel(answer_);
 
@@ -122,6 +126,11 @@ void NumberLineScreen::showNewLine(int step) {
     task_ = next;
     left_->setText(NumberText::digits(task_.leftEnd));
     right_->setText(NumberText::digits(task_.rightEnd));
+    setSpokenTask(QStringLiteral("Zahlenstrahl von %1 bis %2, elf Striche im Abstand %3; "
+                                 "gesucht ist die Zahl am mittleren Strich")
+                      .arg(task_.leftEnd)
+                      .arg(task_.rightEnd)
+                      .arg(task_.step));
     taskShown();
 }
 

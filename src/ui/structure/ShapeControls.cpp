@@ -1,5 +1,6 @@
 #include "ShapeControls.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Twips.h"
 
 #include <QPainter>
@@ -9,6 +10,7 @@ LineControl::LineControl(const QString &name, QWidget *parent, int x1, int y1, i
     : QWidget(parent), from_(twPoint(x1, y1)), to_(twPoint(x2, y2)), penWidth_(penWidth) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    Accessibility::markDecoration(this);
     // The widget covers the line and half a pen around it.
     const int margin = penWidth;
     setGeometry(QRect(from_, to_).normalized().adjusted(-margin, -margin, margin, margin));
@@ -30,6 +32,7 @@ ShapeControl::ShapeControl(const QString &name, QWidget *parent, Kind kind, cons
     : QWidget(parent), kind_(kind), fill_(fill), border_(border) {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    Accessibility::markDecoration(this);
     setGeometry(twRect(frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height()));
 }
 

@@ -57,10 +57,12 @@ WorksheetDialog::WorksheetDialog(const Session &session)
 
     typeList_ = new QComboBox(this);
     typeList_->setObjectName(QStringLiteral("Kombi1"));
+    typeList_->setAccessibleName(QStringLiteral("Aufgabenart"));
     typeList_->setGeometry(twRect(left, rowTop, screenWidth - 120 - left, rowHeight));
 
     textField_ = new QPlainTextEdit(this);
     textField_->setObjectName(QStringLiteral("Text1"));
+    textField_->setAccessibleName(QStringLiteral("Arbeitsblatt"));
     textField_->setGeometry(twRect(120, fieldTop, screenWidth - 240, fieldHeight));
     textField_->setFont(QFont(QStringLiteral("Arial"), 12));
     // Tab leaves the field, so the keyboard reaches every control and back.
