@@ -5,6 +5,7 @@
 // as long.
 #include "app/App.h"
 #include "core/Random.h"
+#include "offscreen.h"
 #include "ui/worksheets/WorksheetDialog.h"
 
 #include <QApplication>
@@ -40,8 +41,7 @@ double pressesMs(WorksheetDialog &dialog, int presses) {
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    offscreenUnlessChosen();
     QApplication app(argc, argv);
     App program;
     program.session().setRange(1000);

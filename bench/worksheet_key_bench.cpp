@@ -4,6 +4,7 @@
 // again as printing the sheet.
 #include "app/App.h"
 #include "core/Random.h"
+#include "offscreen.h"
 #include "ui/worksheets/WorksheetDialog.h"
 #include "ui/worksheets/WorksheetPrinting.h"
 
@@ -49,8 +50,7 @@ KeyTimes keyMs(const WorksheetDialog &dialog, const QString &pdf) {
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    offscreenUnlessChosen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     App program;

@@ -3,6 +3,7 @@
 #include "EndRequests.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
+#include "ui/WindowSize.h"
 #include "ui/memory/MemoryScreen.h"
 #include "ui/numbers/DigitsScreen.h"
 #include "ui/numbers/WordsScreen.h"
@@ -237,6 +238,9 @@ void nameProgram() {
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication application(argc, argv);
     nameProgram();
+    // For the board in front of a class: every screen fills the display.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--vollbild")))
+        WindowSize::startInFullScreen();
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     application.setQuitOnLastWindowClosed(false);
     App app;

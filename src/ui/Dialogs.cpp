@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "Screen.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -26,11 +28,26 @@ QMessageBox::Icon qtIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The application's font as large as the screen in front shows its own.
+QFont boxFont() {
+    QFont font = QApplication::font();
+    const ScreenScale scale = Screen::frontScale();
+    if (scale.factor > 1 && font.pointSizeF() > 0)
+        font.setPointSizeF(scale.points(font.pointSizeF()));
+    return font;
+}
+
+// A box opened by an enlarged screen is as readable as the screen.
+void scaleLikeFront(QWidget &box) {
+    if (Screen::frontScale().factor > 1)
+        box.setFont(boxFont());
+}
+
 // Room for the whole title in the title bar: the title in a bold face a
 // little larger than the text's (window managers often draw titles so), and
 // the frame's icon and buttons beside it.
 int widthForTitle(const QString &title) {
-    QFont font = QApplication::font();
+    QFont font = boxFont();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.2);
     constexpr int frameButtons = 160;
@@ -61,6 +78,7 @@ MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const 
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
+    scaleLikeFront(box);
     makeRoomForTitle(box, title);
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
@@ -84,6 +102,7 @@ int choiceBox(const QString &prompt, MsgIcon icon, const QStringList &buttons,
         box.setDefaultButton(choices.first());
         box.setEscapeButton(choices.last());
     }
+    scaleLikeFront(box);
     makeRoomForTitle(box, title);
     box.exec();
     return int(choices.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
@@ -96,6 +115,7 @@ QString inputBox(const QString &prompt, const QString &title, const QString &def
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
+    scaleLikeFront(dialog);
     dialog.setMinimumWidth(widthForTitle(title));
     if (dialog.exec() != QDialog::Accepted)
         return QString();

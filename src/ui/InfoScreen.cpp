@@ -22,11 +22,15 @@ Label *titleLetter(QWidget *parent, const char *name, const QString &text, const
     return label;
 }
 
-// A small 16-colour picture: three coloured digit blocks on navy.
-QPixmap iconPicture() {
-    QPixmap pixmap(32, 32);
+// A small 16-colour picture: three coloured digit blocks on navy, drawn
+// afresh for the screen's factor and the display's pixels.
+QPixmap iconPicture(qreal factor, qreal pixelRatio) {
+    const int side = qRound(32 * factor * pixelRatio);
+    QPixmap pixmap(side, side);
+    pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(navy);
     QPainter p(&pixmap);
+    p.scale(factor, factor);
     const QColor colours[] = {QColor(255, 0, 255), QColor(0, 255, 255), QColor(0, 255, 0)};
     const char *digits[] = {"1", "2", "3"};
     QFont f = p.font();
@@ -86,8 +90,9 @@ InfoScreen::InfoScreen() : Screen(QStringLiteral("ZUBLABEL"), QStringLiteral("Pr
     okayLabel->setCursor(Qt::PointingHandCursor);
     okayLabel->setAccessibleName(QStringLiteral("Okay"));
 
-    auto *picture = new Label(QStringLiteral("Bild1"), this);
-    picture->setPixmap(iconPicture());
+    picture_ = new Label(QStringLiteral("Bild1"), this);
+    auto *picture = picture_;
+    picture->setPixmap(iconPicture(1, 1));
     picture->setGeometry(twRect(600, 3120, 480, 480));
     picture->setCursor(Qt::PointingHandCursor);
     picture->setAccessibleName(QStringLiteral("Bild: schließt die Programm-Info"));
@@ -111,6 +116,10 @@ QString InfoScreen::noticeText() {
 QString InfoScreen::authorText() {
     return QStringLiteral("ZUB-Zahlen, Ausgabe 2026, vom ZUB-Team\r\n"
                           "E-Mail: siehe Begleitheft des Programms");
+}
+
+void InfoScreen::scaleChanged() {
+    picture_->setPixmap(iconPicture(scale().factor, devicePixelRatioF()));
 }
 
 void InfoScreen::showEvent(QShowEvent *event) {

@@ -21,9 +21,11 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeBox() override { okay(); }
+    void scaleChanged() override;
     bool commandKey(int code) override;
 
 private:
     Label *notice_;
     Label *author_;
+    Label *picture_;
 };

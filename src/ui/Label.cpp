@@ -1,6 +1,7 @@
 #include "Label.h"
 
 #include "FocusMark.h"
+#include "Twips.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -38,7 +39,8 @@ void Label::setPointSize(qreal points, bool bold) {
 }
 
 void Label::setFittedText(const QString &text) {
-    const int room = width() - 2 * (frameWidth() + fittingMargin);
+    // Fitted in designed pixels: the screen enlarges the font with the label.
+    const int room = qRound(width() / scaleOf(this).factor) - 2 * (frameWidth() + fittingMargin);
     QFont f = font();
     f.setPointSizeF(askedPointSize_ > 0 ? askedPointSize_ : f.pointSizeF());
     // Half a point at a time: the longest number word needs about a fifth less.
@@ -77,12 +79,16 @@ void Label::startDrag() {
     mime->setData(mimeType, text().toUtf8());
     mime->setText(text());
 
-    // The label stays where it is; only an outline of it follows the mouse.
-    QPixmap outline(size());
+    // The label stays where it is; only an outline of it follows the mouse,
+    // drawn for the display's pixels and as thick as the screen's frames.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap outline(size() * ratio);
+    outline.setDevicePixelRatio(ratio);
     outline.fill(Qt::transparent);
     QPainter painter(&outline);
-    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
-    painter.drawRect(outline.rect().adjusted(0, 0, -1, -1));
+    const int pen = std::max(1, scaleOf(this).length(1));
+    painter.setPen(QPen(Qt::black, pen, Qt::DashLine));
+    painter.drawRect(rect().adjusted(pen / 2, pen / 2, -(pen + 1) / 2, -(pen + 1) / 2));
     painter.end();
 
     auto *drag = new QDrag(this);

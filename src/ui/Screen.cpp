@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "Button.h"
 #include "KeyCodes.h"
+#include "WindowSize.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,11 +26,108 @@ Screen::Screen(const QString &name, const QString &caption, QWidget *parent) : Q
     setWindowTitle(caption);
 }
 
+ScreenScale scaleOf(const QWidget *widget) {
+    const auto *screen = widget ? qobject_cast<const Screen *>(widget->window()) : nullptr;
+    return screen ? screen->scale() : ScreenScale();
+}
+
+bool Screen::sizeKey(const QKeyEvent &key) {
+    const bool ctrl = key.modifiers() & Qt::ControlModifier;
+    if (key.key() == Qt::Key_F11 && !ctrl)
+        toggleFullScreen();
+    // Ctrl and the plus key: its own key, or shifted on layouts like the US one.
+    else if (ctrl && (key.key() == Qt::Key_Plus || key.key() == Qt::Key_Equal))
+        zoomBy(1);
+    else if (ctrl && key.key() == Qt::Key_Minus)
+        zoomBy(-1);
+    else if (ctrl && key.key() == Qt::Key_0)
+        zoomBy(0);
+    else
+        return false;
+    return true;
+}
+
 void Screen::display() {
     ensureLoaded();
-    show();
+    showAtChosenSize();
     raise();
     activateWindow();
+}
+
+void Screen::showAtChosenSize() {
+    if (WindowSize::fullScreen()) {
+        showFullScreen();
+        return;
+    }
+    if (isFullScreen())
+        showNormal();
+    if (!isMaximized())
+        resizeOnDisplay(zoomedSize(WindowSize::zoom()));
+    show();
+}
+
+void Screen::resizeOnDisplay(const QSize &size) {
+    resize(size);
+    // A window grown past the display's edge moves back onto it.
+    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display || !isVisible())
+        return;
+    const QRect room = display->availableGeometry();
+    move(std::clamp(x(), room.left(),
+                    std::max(room.left(), room.right() + 1 - frameGeometry().width())),
+         std::clamp(y(), room.top(),
+                    std::max(room.top(), room.bottom() + 1 - frameGeometry().height())));
+}
+
+QSize Screen::zoomedSize(qreal factor) const {
+    // Never larger than the display: nothing of the screen is cut off.
+    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize designed = designedSize();
+    if (display && !designed.isEmpty()) {
+        const QSize room = display->availableGeometry().size();
+        factor = std::min({factor, qreal(room.width()) / designed.width(),
+                           qreal(room.height()) / designed.height()});
+    }
+    factor = std::max<qreal>(1, factor);
+    return QSize(qRound(designed.width() * factor), qRound(designed.height() * factor));
+}
+
+void Screen::toggleFullScreen() {
+    WindowSize::setFullScreen(!isFullScreen());
+    showAtChosenSize();
+}
+
+void Screen::zoomBy(int steps) {
+    if (isFullScreen() || !layout_.isRecorded())
+        return;
+    const qreal factor =
+        steps == 0 ? WindowSize::smallestZoom : WindowSize::stepped(scale().factor, steps);
+    WindowSize::setZoom(factor);
+    showNormal();
+    resizeOnDisplay(zoomedSize(factor));
+}
+
+ScreenScale Screen::frontScale() {
+    if (auto *front = qobject_cast<Screen *>(QApplication::activeWindow()))
+        return front->scale();
+    ScreenScale largest;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *screen = qobject_cast<Screen *>(w); screen && screen->isVisible())
+            if (screen->scale().factor > largest.factor)
+                largest = screen->scale();
+    return largest;
+}
+
+void Screen::resizeEvent(QResizeEvent *event) {
+    const qreal before = scale().factor;
+    const QPoint offset = scale().offset;
+    layout_.resized(size());
+    if (scale().factor != before || scale().offset != offset)
+        scaleChanged();
+    // A window the user sized is the size the next screens open at.
+    if (isVisible() && !isFullScreen() && !isMaximized() && layout_.isRecorded())
+        WindowSize::setZoom(scale().factor);
+    QWidget::resizeEvent(event);
 }
 
 void Screen::closeAllForEnd() {
@@ -93,6 +191,13 @@ void Screen::placeUpperQuarter() {
 void Screen::ensureLoaded() {
     if (!loaded_) {
         loaded_ = true;
+        // What the screen's code laid out is the designed size; from here on
+        // the window may grow and the content grows with it.
+        layout_.record();
+        setMinimumSize(designedSize());
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (!WindowSize::fullScreen())
+            resize(zoomedSize(WindowSize::zoom()));
         load();
     }
     watchChildren();
@@ -119,11 +224,29 @@ void Screen::closeEvent(QCloseEvent *event) {
 }
 
 void Screen::keyPressEvent(QKeyEvent *event) {
+    if (sizeKey(*event))
+        return;
     if (!handleKey(*event))
         QWidget::keyPressEvent(event);
 }
 
 bool Screen::eventFilter(QObject *watched, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::FontChange:
+        if (watched->isWidgetType())
+            layout_.noticed(static_cast<QWidget *>(watched));
+        break;
+    case QEvent::KeyPress:
+        // The size keys work on every screen, whichever control has the focus.
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this &&
+            sizeKey(*static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         // Handled keys stop here; the rest reach the focused control as usual.

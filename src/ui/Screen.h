@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScaledLayout.h"
+
 #include <QWidget>
 
 class QPushButton;
@@ -23,6 +25,17 @@ public:
     // The window closes for good (program end): no close-box handler runs.
     static void closeAllForEnd();
 
+    // The size the screen was designed for, and how it is enlarged now.
+    QSize designedSize() const { return layout_.designedSize(); }
+    const ScreenScale &scale() const { return layout_.scale(); }
+    // The scale of the screen in front, for the boxes it opens.
+    static ScreenScale frontScale();
+
+    // F11: full screen or a window, for this and every screen shown after.
+    void toggleFullScreen();
+    // Ctrl+Plus, Ctrl+Minus (steps 1, -1) and Ctrl+0 (steps 0) on a window.
+    void zoomBy(int steps);
+
 signals:
     // The screen was left by its own way out; whoever opened it takes over.
     void leftScreen();
@@ -40,6 +53,13 @@ protected:
     // The window's close box was used.
     virtual void closeBox() { hide(); }
 
+    // The enlarged picture changed: what is not a control follows here.
+    virtual void scaleChanged() {}
+    // The screen keeps its controls' size when the window grows; the given
+    // edges of a control move with the window's right and bottom edges.
+    void setGrowing() { layout_.setGrowing(true); }
+    void follow(QWidget *control, Qt::Edges edges) { layout_.follow(control, edges); }
+
     void setKeyPreview(bool on) { keyPreview_ = on; }
     void setBackground(const QColor &colour);
     QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry);
@@ -54,11 +74,18 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ensureLoaded();
     void watchChildren();
+    // F11, Ctrl+Plus, Ctrl+Minus, Ctrl+0; true when the key was one of them.
+    bool sizeKey(const QKeyEvent &key);
+    void showAtChosenSize();
+    QSize zoomedSize(qreal factor) const;
+    void resizeOnDisplay(const QSize &size);
+    ScaledLayout layout_{this};
     bool handleKey(const QKeyEvent &event);
     bool loaded_ = false;
     bool keyPreview_ = false;

@@ -25,9 +25,10 @@ report=$(desktop-file-validate "$entry") || { echo "$report"; fail "desktop-file
 problems=$(grep -v ': hint: ' <<<"$report")
 [ -z "$problems" ] || { echo "$problems"; fail "desktop-file-validate reports problems"; }
 
-# The program the entry starts is the binary the metainfo provides.
+# The program the entry and each of its actions start is the binary the metainfo provides.
 binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
-exec=$(sed -n 's/^Exec=//p' "$entry")
-exec=${exec%% *}
-[ "$binary" = "$exec" ] || fail "the metainfo provides the binary '$binary', the entry starts '$exec'"
+while read -r exec; do
+    exec=${exec%% *}
+    [ "$binary" = "$exec" ] || fail "the metainfo provides the binary '$binary', the entry starts '$exec'"
+done < <(sed -n 's/^Exec=//p' "$entry")
 echo "metainfo and desktop entry are valid and agree"

@@ -63,8 +63,11 @@ fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate-tree --no-net --strict "$root" || fail "metainfo in the installed tree"
 fi
-field() { sed -n "s/^$1=//p" "$entry"; }
+# A field of the entry's main group; its actions come after it.
+field() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$entry"; }
 [ "$(field Exec)" = zubzahlen ] || fail "Exec is $(field Exec)"
+board=$(sed -n '/^\[Desktop Action vollbild\]/,$ s/^Exec=//p' "$entry")
+[ "$board" = "zubzahlen --vollbild" ] || fail "the full-screen action runs '$board'"
 [ "$(field Icon)" = zubzahlen ] || fail "Icon is $(field Icon)"
 [ "$(field Categories)" = "Education;Math;" ] || fail "Categories is $(field Categories)"
 

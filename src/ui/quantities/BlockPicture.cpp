@@ -37,7 +37,10 @@ void cube(QPainter &p, int x) {
 void paint(QPainter &painter, const BlockCounts &counts) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(QColor(red, green, blue), 0));
+    // A hairline at the designed size; on an enlarged painter a line as
+    // thick as the enlargement, still without smoothed edges.
+    const bool enlarged = painter.worldTransform().m11() > 1;
+    painter.setPen(QPen(QColor(red, green, blue), enlarged ? 1 : 0));
     painter.setBrush(Qt::NoBrush);
     for (int n = 1; n <= counts.thousands; ++n)
         cube(painter, blockLeft(n));

@@ -56,6 +56,7 @@ void PicturesScreen::paintEvent(QPaintEvent *event) {
     // Painted from the task every time, so the picture comes back after the
     // screen was covered.
     QPainter painter(this);
+    scale().applyTo(painter);
     BlockPicture::paint(painter, task_.blocks);
 }
 

@@ -94,6 +94,7 @@ void QuantitiesScreen::paintEvent(QPaintEvent *event) {
     // Painted from the task every time, so the rows come back after the
     // screen was covered.
     QPainter painter(this);
+    scale().applyTo(painter);
     BlockPicture::paint(painter, task_.built);
 }
 

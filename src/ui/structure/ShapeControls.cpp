@@ -19,8 +19,12 @@ LineControl::LineControl(const QString &name, QWidget *parent, int x1, int y1, i
 void LineControl::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, from_.x() != to_.x() && from_.y() != to_.y());
+    // Drawn in designed pixels from the designed corner, the screen's factor larger.
+    const qreal factor = scaleOf(this).factor;
+    p.scale(factor, factor);
+    const QPoint corner = QRect(from_, to_).normalized().topLeft() - QPoint(penWidth_, penWidth_);
     p.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(from_ - pos(), to_ - pos());
+    p.drawLine(from_ - corner, to_ - corner);
 }
 
 ShapeControl::ShapeControl(const QString &name, QWidget *parent, Kind kind, const QRect &frameTwips,
@@ -35,9 +39,10 @@ ShapeControl::ShapeControl(const QString &name, QWidget *parent, Kind kind, cons
 void ShapeControl::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind_ == Kind::Oval);
-    p.setPen(QPen(border_, 2));
+    const qreal half = scaleOf(this).factor; // half the border's width
+    p.setPen(QPen(border_, 2 * half));
     p.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
-    const QRectF inside = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const QRectF inside = QRectF(rect()).adjusted(half, half, -half, -half);
     if (kind_ == Kind::Oval)
         p.drawEllipse(inside);
     else

@@ -87,6 +87,15 @@ WorksheetDialog::WorksheetDialog(const Session &session)
     }
     setTabOrder(before, textField_);
 
+    // A larger window gives the text field the room; the list widens with
+    // it and the printout row stays below it.
+    setGrowing();
+    follow(typeList_, Qt::RightEdge);
+    follow(textField_, Qt::RightEdge | Qt::BottomEdge);
+    for (QPushButton *button : findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
+        if (button->y() >= tw(secondRowTop))
+            follow(button, Qt::TopEdge | Qt::BottomEdge);
+
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
         if (focused && focused != windowHandle())
             lastOtherWasModal_ = focused->modality() != Qt::NonModal;
