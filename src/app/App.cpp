@@ -3,6 +3,7 @@
 #include "EndRequests.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
+#include "ui/Windows.h"
 #include "ui/memory/MemoryScreen.h"
 #include "ui/numbers/DigitsScreen.h"
 #include "ui/numbers/WordsScreen.h"
@@ -171,6 +172,6 @@ int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     app.start();
     const int result = application.exec();
     app.menu().removeEventFilter(&watcher);
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteOwnerlessWindows();
     return result;
 }

@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/MenuScreen.h"
 #include "ui/Program.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,7 +41,7 @@ void initTestApplication() {
 }
 
 TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteOwnerlessWindows();
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
     app_ = std::make_unique<App>();
@@ -50,7 +51,7 @@ TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
 
 TestProgram::~TestProgram() {
     Program::setEndHandler(nullptr);
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteOwnerlessWindows();
     app_.reset();
     running = nullptr;
     QDir::setCurrent(previousDir_);
