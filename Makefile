@@ -45,7 +45,7 @@ package: build
 
 # The pictures of README.md and the handbook, rendered offscreen from fixed
 # random seeds, the same on every run.
-pictures: build
+pictures: test-deps build
 	cmake --build $(BUILD) --target screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tests/tools/screenshots docs
 
