@@ -9,6 +9,7 @@
 #include "core/worksheets/WorksheetKey.h"
 #include "core/worksheets/WorksheetTasks.h"
 #include "ui/MenuScreen.h"
+#include "ui/worksheets/PdfFolder.h"
 #include "ui/worksheets/WorksheetDialog.h"
 #include "ui/worksheets/WorksheetPrinting.h"
 
@@ -21,10 +22,14 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+
+#include <utility>
 
 namespace {
 
@@ -131,6 +136,7 @@ private slots:
     void previewShowsThePagesThatPrint();
     void previewCancelled();
     void pdfSavesSheetAndKey();
+    void pdfFolderRememberedForTheUser();
     void pdfReplacesOnlyAfterAQuestion();
     void pdfThatCannotBeWritten();
 
@@ -162,6 +168,7 @@ void WorksheetAnswersTest::keyOfAMixedSheetOnPaper() {
 
     const QStringList printed = WorksheetPdf::lines(pdf);
     auto page = WorksheetPrinting::pdfPrinter(path(QStringLiteral("measure.pdf")));
+    const int pages = int(WorksheetPrinting::pages(dialog.answerKey(), *page).size());
     QString missing;
     QVERIFY2(linesInOrder(sheet.keyLines, printed, *page, &missing), qPrintable(missing));
     for (const QString &line : sheet.untouched)
@@ -172,7 +179,6 @@ void WorksheetAnswersTest::keyOfAMixedSheetOnPaper() {
     // number lines keep theirs.
     const QStringList withGaps = printed.filter(QStringLiteral("_"));
     QCOMPARE(withGaps.size(), 3 + 1 + 3);
-    const int pages = int(WorksheetPrinting::pages(dialog.answerKey(), *page).size());
     QCOMPARE(pages, 2);
     QCOMPARE(WorksheetPdf::pageCount(pdf), pages);
 }
@@ -190,6 +196,7 @@ void WorksheetAnswersTest::keyWithoutPrinterOffersPdf() {
     });
     Random::script({(7 - 0.5) / 20});
     addTask(dialog, QStringLiteral("Ziffern"));
+    const QString folder = PdfFolder::start();
     ModalBoxes boxes({"Ja", "OK", "Ja"});
     press(dialog, "Befehl6");
     QCOMPARE(boxes.unexpected, 0);
@@ -200,7 +207,7 @@ void WorksheetAnswersTest::keyWithoutPrinterOffersPdf() {
     QCOMPARE(boxes.seen[1].text, QStringLiteral("Es ist kein Drucker eingerichtet!\r"));
     QCOMPARE(boxes.seen[2].text, QStringLiteral("Die Lösungen als PDF-Datei speichern?\r"));
     QCOMPARE(title, QStringLiteral("Lösungen als PDF-Datei speichern"));
-    QCOMPARE(offered, QDir::current().filePath(QStringLiteral("Arbeitsblatt-Loesungen.pdf")));
+    QCOMPARE(offered, QDir(folder).filePath(QStringLiteral("Arbeitsblatt-Loesungen.pdf")));
     QCOMPARE(WorksheetPdf::lines(path(QStringLiteral("loesungen.pdf"))),
              QStringList{QStringLiteral("7 = sieben")});
 }
@@ -314,6 +321,7 @@ void WorksheetAnswersTest::pdfSavesSheetAndKey() {
         return path(asked.size() == 1 ? QStringLiteral("both-sheet.pdf")
                                       : QStringLiteral("both-key.pdf"));
     });
+    const QString folder = PdfFolder::start();
     ModalBoxes boxes({QStringLiteral("Ja")});
     press(dialog, "Befehl8");
     QCOMPARE(boxes.unexpected, 0);
@@ -324,14 +332,66 @@ void WorksheetAnswersTest::pdfSavesSheetAndKey() {
     QCOMPARE(asked.size(), 2);
     QCOMPARE(parents, (QList<QWidget *>{&dialog, &dialog}));
     QCOMPARE(asked[0], (QStringList{QStringLiteral("Arbeitsblatt als PDF-Datei speichern"),
-                                    QDir::home().filePath(QStringLiteral("Arbeitsblatt.pdf"))}));
-    QCOMPARE(asked[1],
-             (QStringList{QStringLiteral("Lösungen als PDF-Datei speichern"),
-                          QDir::home().filePath(QStringLiteral("Arbeitsblatt-Loesungen.pdf"))}));
+                                    QDir(folder).filePath(QStringLiteral("Arbeitsblatt.pdf"))}));
+    // The key beside its sheet, named after it.
+    QCOMPARE(asked[1], (QStringList{QStringLiteral("Lösungen als PDF-Datei speichern"),
+                                    path(QStringLiteral("both-sheet-Loesungen.pdf"))}));
     QCOMPARE(WorksheetPdf::lines(path(QStringLiteral("both-sheet.pdf"))),
              (QStringList{QStringLiteral("____ 13 ____"), QStringLiteral("Bis morgen!")}));
     QCOMPARE(WorksheetPdf::lines(path(QStringLiteral("both-key.pdf"))),
              (QStringList{QStringLiteral("12 13 14"), QStringLiteral("Bis morgen!")}));
+}
+
+void WorksheetAnswersTest::pdfFolderRememberedForTheUser() {
+    // A user of their own: a home folder and Qt's settings, both empty.
+    QTemporaryDir home, config;
+    const QByteArray realHome = qgetenv("HOME");
+    const QString realConfig = QStandardPaths::writableLocation(QStandardPaths::ConfigLocation);
+    qputenv("HOME", home.path().toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", realHome);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, realConfig);
+    });
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY2(documents.startsWith(home.path() + QLatin1Char('/')), qPrintable(documents));
+    const QString klasse = path(QStringLiteral("Klasse2b"));
+    QVERIFY(QDir().mkpath(klasse));
+
+    QStringList offered;
+    QString answer;
+    const auto asker = [&](QWidget *, const QString &, const QString &suggested) {
+        offered << suggested;
+        return std::exchange(answer, QString()); // the file chosen once, then cancelled
+    };
+    const auto open = [&](TestProgram &program) -> WorksheetDialog & {
+        program.writeSettings(" 1 \r\n");
+        WorksheetDialog &dialog = openWorksheets(program.start());
+        dialog.setPdfPathAsker(asker);
+        dialog.setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
+        return dialog;
+    };
+    {
+        TestProgram program;
+        WorksheetDialog &dialog = open(program);
+        press(dialog, "Befehl8"); // cancelled: no documents folder yet
+        QVERIFY(QDir().mkpath(documents));
+        answer = klasse + QStringLiteral("/Blatt3.pdf");
+        ModalBoxes boxes({QStringLiteral("Ja")});
+        press(dialog, "Befehl8"); // the sheet saved, then the key offered
+        QCOMPARE(boxes.seen.size(), 1);
+    }
+    TestProgram program; // the next start of the program
+    WorksheetDialog &dialog = open(program);
+    ModalBoxes boxes({"Ja", "OK", "Ja"});
+    press(dialog, "Befehl5");
+    QCOMPARE(boxes.seen.size(), 3);
+    QCOMPARE(offered, (QStringList{QDir(home.path()).filePath(QStringLiteral("Arbeitsblatt.pdf")),
+                                   QDir(documents).filePath(QStringLiteral("Arbeitsblatt.pdf")),
+                                   klasse + QStringLiteral("/Blatt3-Loesungen.pdf"),
+                                   klasse + QStringLiteral("/Arbeitsblatt.pdf")}));
+    // Kept in the user's own settings file of the program.
+    QVERIFY(QFile::exists(config.filePath(QStringLiteral("zubzahlen/zubzahlen.conf"))));
 }
 
 void WorksheetAnswersTest::pdfReplacesOnlyAfterAQuestion() {

@@ -9,6 +9,7 @@
 #include "core/worksheets/WorksheetTasks.h"
 #include "ui/MenuScreen.h"
 #include "ui/worksheets/PdfFileDialog.h"
+#include "ui/worksheets/PdfFolder.h"
 #include "ui/worksheets/WorksheetDialog.h"
 #include "ui/worksheets/WorksheetPrinting.h"
 
@@ -60,6 +61,9 @@ QStringList numberedLines(int count) {
 // poppler is ascent plus descent high, 1.117 times the point size.
 constexpr double boxPerPoint = 1.117;
 
+// 15 mm in points: the margin on every side of a PDF page.
+constexpr double margin = 15 / 25.4 * 72;
+
 } // namespace
 
 class WorksheetPrintingTest : public QObject {
@@ -69,7 +73,7 @@ private slots:
     void init() { QVERIFY(dir_.isValid()); }
 
     void printYesPrintsEveryLineInOrder();
-    void arialEighteenFromTheTopLeft();
+    void arialEighteenInsideTheMargin();
     void longSheetOnAsManyPagesAsNeeded();
     void emptyFieldPrintsOnePage();
     void failureOffersPdf_data();
@@ -110,6 +114,7 @@ void WorksheetPrintingTest::printYesPrintsEveryLineInOrder() {
     // and runs of blanks).
     const QStringList printed = WorksheetPdf::lines(pdf);
     auto measure = WorksheetPrinting::pdfPrinter(path(QStringLiteral("measure.pdf")));
+    WorksheetPrinting::pages(QString(), *measure); // its page laid out as for printing
     const QFontMetricsF metrics(WorksheetPrinting::printFont(), measure.get());
     qsizetype at = 0;
     int whole = 0;
@@ -127,7 +132,7 @@ void WorksheetPrintingTest::printYesPrintsEveryLineInOrder() {
     QVERIFY(WorksheetPdf::noBlankPage(pdf, dir_.path()));
 }
 
-void WorksheetPrintingTest::arialEighteenFromTheTopLeft() {
+void WorksheetPrintingTest::arialEighteenInsideTheMargin() {
     const QString pdf = path(QStringLiteral("font.pdf"));
     QVERIFY(WorksheetPrinting::print(mixedSheet(), *WorksheetPrinting::pdfPrinter(pdf)));
     const QStringList fonts = WorksheetPdf::fonts(pdf);
@@ -138,16 +143,24 @@ void WorksheetPrintingTest::arialEighteenFromTheTopLeft() {
 
     const QList<WorksheetPdf::Word> words = WorksheetPdf::words(pdf);
     QVERIFY(!words.isEmpty());
+    double rightmost = 0;
     for (const WorksheetPdf::Word &word : words) {
         const double points = word.box.height() / boxPerPoint;
         QVERIFY2(qAbs(points - 18.0) < 0.3, qPrintable(QString::number(points)));
-        // Nothing runs over the edge of the paper.
-        QVERIFY(word.box.left() >= 0 && word.box.right() <= word.pageSize.width() + 0.01);
-        QVERIFY(word.box.top() >= -0.01 && word.box.bottom() <= word.pageSize.height() + 0.01);
+        // Nothing runs into the margin.
+        const QRectF inside(QPointF(margin, margin),
+                            word.pageSize - QSizeF(2 * margin, 2 * margin));
+        QVERIFY2(inside.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.box),
+                 qPrintable(QStringLiteral("%1 %2").arg(word.box.left()).arg(word.box.right())));
+        rightmost = qMax(rightmost, word.box.right());
     }
-    // The first line starts in the top-left corner of the page.
-    QVERIFY(words[0].box.left() < 1.0);
-    QVERIFY(qAbs(words[0].box.top()) < 1.0);
+    // The first line starts at the margin's top-left corner, and the lines
+    // too long for the page are wrapped at the margin, not before.
+    QVERIFY2(qAbs(words[0].box.left() - margin) < 1.0,
+             qPrintable(QString::number(words[0].box.left())));
+    QVERIFY2(qAbs(words[0].box.top() - margin) < 1.0,
+             qPrintable(QString::number(words[0].box.top())));
+    QVERIFY(rightmost > words[0].pageSize.width() - margin - 30);
 }
 
 void WorksheetPrintingTest::longSheetOnAsManyPagesAsNeeded() {
@@ -157,13 +170,14 @@ void WorksheetPrintingTest::longSheetOnAsManyPagesAsNeeded() {
     auto printer = WorksheetPrinting::pdfPrinter(pdf);
     QVERIFY(WorksheetPrinting::print(sheet, *printer));
 
-    // A4 is 842 points high, a line 18 * 1.15 = 20.7 points: 40 lines a page.
+    // A4 is 842 points high, 757 within the margins; a line is 18 * 1.15 =
+    // 20.7 points: 36 lines a page.
     QCOMPARE(WorksheetPdf::pageCount(pdf), 4);
     QCOMPARE(WorksheetPrinting::pages(sheet, *printer).size(), 4);
     QStringList all;
     for (int page = 1; page <= 4; ++page) {
         const QStringList onPage = WorksheetPdf::lines(pdf, page);
-        QCOMPARE(onPage.size(), page < 4 ? 40 : 10);
+        QCOMPARE(onPage.size(), page < 4 ? 36 : 22);
         all += onPage;
     }
     QCOMPARE(all, lines);
@@ -217,6 +231,7 @@ void WorksheetPrintingTest::failureOffersPdf() {
     });
     const QString sheet = QStringLiteral("Name: ______\r\n 17 = ___\r\n");
     control<QPlainTextEdit>(&dialog, "Text1")->setPlainText(sheet);
+    const QString folder = PdfFolder::start();
 
     if (printerThere)
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
@@ -240,7 +255,7 @@ void WorksheetPrintingTest::failureOffersPdf() {
     QCOMPARE(asked, answers.last() == QStringLiteral("Ja") ? 1 : 0);
     if (asked) {
         QCOMPARE(askedFor, &dialog);
-        QCOMPARE(offered, QDir::current().filePath(QStringLiteral("Arbeitsblatt.pdf")));
+        QCOMPARE(offered, QDir(folder).filePath(QStringLiteral("Arbeitsblatt.pdf")));
     }
     QCOMPARE(dialog.worksheetText(), sheet);
     QVERIFY(!QFile::exists(unreachable));

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 #include <type_traits>
 
@@ -44,7 +45,8 @@ private:
 
 } // namespace
 
-App::App() : menu_(new MenuScreen(session_)) {
+App::App(const QString &recordPath)
+    : store_(recordPath), recorder_(session_), menu_(new MenuScreen(session_)) {
     menu_->setExercises({
         {QStringLiteral("Befehl2"), [this] { return &digits(); }, false},
         {QStringLiteral("Befehl3"), [this] { return &words(); }, false},
@@ -144,7 +146,18 @@ OrderingScreen &App::ordering() {
 }
 
 WorksheetDialog &App::worksheet() {
-    return created(worksheet_);
+    const bool first = !worksheet_;
+    WorksheetDialog &dialog = created(worksheet_);
+    if (first)
+        dialog.setDelivered([this](WorksheetOutput::Document document, bool pdf,
+                                   const QString &where) {
+            session_.record(
+                RecordEvent{{},
+                            RecordEventKind::sheet(document == WorksheetOutput::Document::Key, pdf),
+                            where,
+                            QDateTime::currentDateTime()});
+        });
+    return dialog;
 }
 
 MemoryScreen &App::memory() {
@@ -156,11 +169,32 @@ MenuScreen &App::menu() {
 }
 
 void App::start() {
+    // The record opens on the event loop's next turn after the menu's first
+    // paint: the child sees the menu without waiting for the database.
+    auto *firstPaint =
+        new FirstPaint([this] { QTimer::singleShot(0, menu_, [this] { openRecord(); }); });
+    firstPaint->setParent(menu_);
+    menu_->installEventFilter(firstPaint);
     menu_->display();
+}
+
+void App::openRecord() {
+    if (store_.state() != RecordStore::State::Closed)
+        return;
+    store_.open();
+    recorder_.setStore(&store_);
+}
+
+void nameProgram() {
+    // The executable's name as well, so the desktop still matches the
+    // program's windows to its entry by their window class.
+    QCoreApplication::setOrganizationName(QStringLiteral("zubzahlen"));
+    QCoreApplication::setApplicationName(QStringLiteral("zubzahlen"));
 }
 
 int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     QApplication application(argc, argv);
+    nameProgram();
     // Only "Ende" ends the program; hiding the menu for a screen must not.
     application.setQuitOnLastWindowClosed(false);
     App app;

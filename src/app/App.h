@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/Session.h"
+#include "store/RecordStore.h"
 #include "ui/Screen.h"
+#include "ui/record/Recorder.h"
 
 #include <QPointer>
 
@@ -25,17 +27,20 @@ class DigitsScreen;
 class WordsScreen;
 class WorksheetDialog;
 
-// The composition root: owns the session and the screens, creates each
-// screen on first use and hands it what it needs, and sends every screen's
-// way out back to the menu.
+// The composition root: owns the session, the learning record and the
+// screens, creates each screen on first use and hands it what it needs, and
+// sends every screen's way out back to the menu.
 class App {
 public:
-    App();
+    // The learning record is kept in the file at recordPath.
+    explicit App(const QString &recordPath = RecordStore::defaultPath());
     ~App();
     App(const App &) = delete;
     App &operator=(const App &) = delete;
 
     Session &session() { return session_; }
+    RecordStore &recordStore() { return store_; }
+    Recorder &recorder() { return recorder_; }
     MenuScreen &menu();
     InfoScreen &info();
 
@@ -53,8 +58,11 @@ public:
     WorksheetDialog &worksheet();
     MemoryScreen &memory();
 
-    // Shows the menu (its load handler reads the settings file).
+    // Shows the menu (its load handler reads the settings file); the learning
+    // record is opened once the menu has been painted, so start-up never waits for it.
     void start();
+    // Opens the learning record and hands it to the recorder (once).
+    void openRecord();
 
     // A screen left by its own way out brings the menu back.
     void returnsToMenu(Screen &screen);
@@ -65,6 +73,8 @@ private:
     template <class T> T &created(QPointer<T> &slot);
 
     Session session_;
+    RecordStore store_;
+    Recorder recorder_;
     QPointer<MenuScreen> menu_;
     QPointer<InfoScreen> info_;
     std::vector<QPointer<Screen>> owned_;
@@ -82,6 +92,10 @@ private:
     QPointer<WorksheetDialog> worksheet_;
     QPointer<MemoryScreen> memory_;
 };
+
+// Names the program to Qt: its per-user settings (the folder of the last
+// worksheet PDF) go to the user's config folder, zubzahlen/zubzahlen.conf.
+void nameProgram();
 
 // Runs the whole program; afterFirstPaint (for measurements) runs once the
 // menu has been painted for the first time.

@@ -13,6 +13,14 @@ QString digits(qint64 n) {
     return QString::number(n);
 }
 
+QString grouped(qint64 n) {
+    QString text = QString::number(n);
+    const int firstDigit = n < 0 ? 1 : 0;
+    for (int i = int(text.size()) - 3; i > firstDigit; i -= 3)
+        text.insert(i, QLatin1Char(' '));
+    return text;
+}
+
 double value(const QString &text) {
     // Collect the numeric prefix without blanks, then let the C library read it.
     QByteArray number;

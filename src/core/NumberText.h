@@ -14,6 +14,9 @@ QString withBlank(qint64 n);
 // The bare decimal digits: "100" (a minus sign stays).
 QString digits(qint64 n);
 
+// Thousands grouped with a blank, for texts a reader scans: "4 099", "1 000 000".
+QString grouped(qint64 n);
+
 // The longest leading part of the text that reads as a number, blanks
 // ignored anywhere; no number gives 0. "2 0abc" gives 20, "1.5e2" gives 150.
 double value(const QString &text);

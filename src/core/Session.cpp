@@ -27,7 +27,10 @@ void Session::answerWrong() {
 }
 
 void Session::takeReward() {
-    if (count_ >= rewardPrice)
+    const bool earned = count_ >= rewardPrice;
+    if (earned)
         count_ -= rewardPrice;
     emit countChanged(count_);
+    if (earned)
+        record(RecordEvent{{}, RecordEventKind::reward(), {}, QDateTime::currentDateTime()});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "record/AnswerRecord.h"
+
 #include <QObject>
 
 #include <array>
@@ -36,11 +38,18 @@ public:
     // Fetching the reward takes its price off the count (when it was earned).
     void takeReward();
 
+    // For the learning record: a judged answer with what the child saw and
+    // gave, and things done besides answering (a reward played, a sheet printed).
+    void record(const AnswerRecord &answer) { emit judged(answer); }
+    void record(const RecordEvent &event) { emit happened(event); }
+
 signals:
     void answered(bool right);
     void countChanged(int count);
     // A right answer brought the count to the price or beyond.
     void rewardEarned();
+    void judged(const AnswerRecord &answer);
+    void happened(const RecordEvent &event);
 
 private:
     int range_ = defaultRange;

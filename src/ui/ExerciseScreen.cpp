@@ -3,6 +3,7 @@
 #include "AnswerFeedback.h"
 #include "KeyCodes.h"
 #include "Label.h"
+#include "core/Session.h"
 
 #include <QPushButton>
 
@@ -16,11 +17,41 @@ ExerciseScreen::ExerciseScreen(const QString &name, Keys keys, Session &session)
 }
 
 void ExerciseScreen::reportRight() {
+    record(true);
     AnswerFeedback::right(session_);
 }
 
 void ExerciseScreen::reportWrong() {
+    record(false);
     AnswerFeedback::wrong(session_);
+}
+
+void ExerciseScreen::reportWrong(const QString &given) {
+    record(false, &given);
+    AnswerFeedback::wrong(session_);
+}
+
+void ExerciseScreen::taskShown() {
+    shownTimer_.start();
+    attempt_ = 1;
+}
+
+void ExerciseScreen::record(bool right, const QString *given) {
+    ShownTask shown = shownTask();
+    if (given)
+        shown.given = *given;
+    if (shown.exercise.isEmpty())
+        return;
+    AnswerRecord answer;
+    answer.exercise = shown.exercise;
+    answer.range = session_.range();
+    answer.task = shown.task;
+    answer.given = shown.given;
+    answer.right = right;
+    answer.attempt = attempt_++;
+    answer.at = QDateTime::currentDateTime();
+    answer.millisecondsShown = shownTimer_.isValid() ? shownTimer_.elapsed() : 0;
+    session_.record(answer);
 }
 
 void ExerciseScreen::setNewTaskLabel(Label *label) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Screen.h"
+#include "core/record/TaskDescriptions.h"
+
+#include <QElapsedTimer>
 
 class Label;
 class Session;
@@ -32,10 +35,18 @@ public:
 
     Session &session() const { return session_; }
 
+    // What the learning record keeps of the task on the screen and the answer
+    // the child gives now; an empty exercise is not recorded.
+    virtual ShownTask shownTask() const { return {}; }
+
 protected:
-    // The verdict on an answer: counted in the session, told in a box.
+    // The verdict on an answer: recorded, counted in the session, told in a box.
     void reportRight();
     void reportWrong();
+    // For a screen that empties the answer before the box: what was given.
+    void reportWrong(const QString &given);
+    // A new task is on the screen: its time and its tries start now.
+    void taskShown();
 
     // The label that digit typing fills (typing screens only). A screen whose
     // answer goes into one of several labels overrides typedField().
@@ -54,7 +65,11 @@ protected:
     static void typeInto(QLabel *field, int code);
 
 private:
+    void record(bool right, const QString *given = nullptr);
+
     Session &session_;
+    QElapsedTimer shownTimer_;
+    int attempt_ = 1;
     QPushButton *endButton_;
     QPushButton *okayButton_;
     QLabel *typedField_ = nullptr;

@@ -23,12 +23,12 @@ echo "package: $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 libraries=()
-for lib in Qt6Core Qt6Gui Qt6Widgets Qt6TextToSpeech; do
+for lib in Qt6Core Qt6Gui Qt6Widgets Qt6TextToSpeech Qt6Sql; do
     owner=$(dpkg-query -S "*/lib$lib.so.6" 2>/dev/null | sed -n '1s/[:,].*//p')
     [ -n "$owner" ] || fail "no installed package holds lib$lib.so.6"
     libraries+=("$owner")
 done
-for p in "${libraries[@]}" qt6-qpa-plugins qt6-translations-l10n; do
+for p in "${libraries[@]}" libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n; do
     grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "no dependency on $p"
 done
 # Reading aloud works with a speech engine and a German voice, which the

@@ -38,13 +38,17 @@ void initTestApplication() {
     Speaker::setShared(&testSpeaker());
     qApp->setQuitOnLastWindowClosed(false);
     installGermanTranslations();
+    // Settings land where the program's would, inside this test's own config folder.
+    nameProgram();
 }
 
-TestProgram::TestProgram() : previousDir_(QDir::currentPath()) {
+TestProgram::TestProgram(const QString &recordPath) : previousDir_(QDir::currentPath()) {
     deleteOwnerlessWindows();
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
-    app_ = std::make_unique<App>();
+    // Each test program keeps its learning record in its own folder.
+    app_ = std::make_unique<App>(
+        recordPath.isEmpty() ? dir_.filePath(QStringLiteral("lernstand.sqlite")) : recordPath);
     running = this;
     Program::setEndHandler([this] { ended = true; });
 }

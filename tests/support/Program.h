@@ -16,7 +16,8 @@ class QWidget;
 // screens gone, the shared state reset, ending the program only recorded.
 class TestProgram {
 public:
-    TestProgram();
+    // The learning record goes into the test program's folder unless a file is named.
+    explicit TestProgram(const QString &recordPath = {});
     ~TestProgram();
 
     // Writes the settings file with these exact bytes.

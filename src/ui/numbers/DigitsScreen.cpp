@@ -93,4 +93,12 @@ void DigitsScreen::newTask() {
     wordLabel_->setText(QString());
     for (int number = 1; number <= 6; ++number)
         slider(number)->setValue(0);
+    taskShown();
+}
+
+ShownTask DigitsScreen::shownTask() const {
+    std::array<int, 6> values{};
+    for (int column = 0; column < 6; ++column)
+        values[column] = slider(6 - column)->value();
+    return TaskDescriptions::of(task_, DigitsRules::sliderDigits(values));
 }

@@ -24,6 +24,7 @@ public:
     // The number in Bezeichnung1, no word, all sliders at 0.
     void newTask() override;
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
 private:
     void sliderChanged(int number);

@@ -56,6 +56,7 @@ WordsScreen::WordsScreen(Session &session)
 void WordsScreen::newTask() {
     task_ = WordsRules::draw(session().range());
     wordLabel_->setFittedText(task_.word);
+    taskShown();
 }
 
 void WordsScreen::checkAnswer() {
@@ -67,4 +68,8 @@ void WordsScreen::checkAnswer() {
     reportRight();
     answerField_->clear();
     newTask();
+}
+
+ShownTask WordsScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answerField_->text());
 }

@@ -18,6 +18,7 @@ public:
     // A new word in Bezeichnung1; the answer field keeps what was typed.
     void newTask() override;
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
 private:
     WordsTask task_;

@@ -34,6 +34,7 @@ void PicturesScreen::newTask() {
     task_ = PicturesRules::draw(session());
     update();
     answer_->clear();
+    taskShown();
 }
 
 void PicturesScreen::checkAnswer() {
@@ -42,8 +43,9 @@ void PicturesScreen::checkAnswer() {
         newTask();
     } else {
         // The field is emptied first, so the child starts afresh behind the box.
+        const QString given = answer_->text();
         answer_->clear();
-        reportWrong();
+        reportWrong(given);
     }
 }
 
@@ -53,4 +55,8 @@ void PicturesScreen::paintEvent(QPaintEvent *event) {
     // screen was covered.
     QPainter painter(this);
     BlockPicture::paint(painter, task_.blocks);
+}
+
+ShownTask PicturesScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answer_->text());
 }

@@ -16,6 +16,7 @@ public:
     void newTask() override;
     // Compares the typed digits with the pictured number.
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
     const PicturesTask &task() const { return task_; }
 

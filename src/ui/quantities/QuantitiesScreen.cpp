@@ -77,6 +77,7 @@ void QuantitiesScreen::newTask() {
     for (QScrollBar *bar : {hundreds_, tens_, ones_, thousands_})
         bar->setValue(0);
     update();
+    taskShown();
 }
 
 void QuantitiesScreen::checkAnswer() {
@@ -95,4 +96,8 @@ void QuantitiesScreen::paintEvent(QPaintEvent *event) {
     // screen was covered.
     QPainter painter(this);
     BlockPicture::paint(painter, task_.built);
+}
+
+ShownTask QuantitiesScreen::shownTask() const {
+    return TaskDescriptions::of(task_);
 }

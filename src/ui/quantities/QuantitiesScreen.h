@@ -17,6 +17,7 @@ public:
     void newTask() override;
     // Adds up the blocks and compares the sum with the shown number.
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
     const QuantitiesTask &task() const { return task_; }
 

@@ -102,6 +102,7 @@ void ComparisonScreen::newTask() {
     task_ = ComparisonRules::drawTask(session());
     for (int k = 0; k < numberCount; ++k)
         numbers_.at(k)->setText(NumberText::digits(task_.numbers.at(k)));
+    taskShown();
 }
 
 void ComparisonScreen::checkAnswer() {
@@ -115,4 +116,11 @@ void ComparisonScreen::checkAnswer() {
         // The squares keep their signs so that single ones can be corrected.
         reportWrong();
     }
+}
+
+ShownTask ComparisonScreen::shownTask() const {
+    QStringList signs;
+    for (Label *square : squares_)
+        signs << square->text();
+    return TaskDescriptions::of(task_, signs);
 }

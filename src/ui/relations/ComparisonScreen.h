@@ -25,6 +25,7 @@ public:
 
     void newTask() override;
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
 private:
     void buildRow();

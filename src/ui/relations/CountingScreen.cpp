@@ -121,6 +121,7 @@ void CountingScreen::newTask() {
     task_ = CountingRules::drawTask(step, session().range());
     box(CountingRules::startBox(step))->setText(NumberText::digits(task_.start));
     markAnswerBox();
+    taskShown();
 }
 
 void CountingScreen::markAnswerBox() {
@@ -152,4 +153,9 @@ void CountingScreen::checkAnswer() {
 
 QLabel *CountingScreen::typedField() const {
     return answerBox();
+}
+
+ShownTask CountingScreen::shownTask() const {
+    Label *box = answerBox();
+    return TaskDescriptions::of(task_, box ? box->text() : QString());
 }

@@ -15,6 +15,7 @@ public:
     void newTask() override;
     // Checks the box being filled; a right box moves on, the last one counts.
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
     const CountingTask &task() const { return task_; }
 

@@ -89,6 +89,7 @@ NeighboursScreen::NeighboursScreen(Session &session)
 void NeighboursScreen::newTask() {
     task_ = NeighboursRules::drawTask(session(), place_->text());
     showTask();
+    taskShown();
 }
 
 void NeighboursScreen::showTask() {
@@ -132,4 +133,10 @@ void NeighboursScreen::checkAnswer() {
 
 QLabel *NeighboursScreen::typedField() const {
     return answerBox();
+}
+
+ShownTask NeighboursScreen::shownTask() const {
+    if (!task_)
+        return {};
+    return TaskDescriptions::of(*task_, answerBox()->text());
 }

@@ -16,6 +16,7 @@ public:
 
     void newTask() override;
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
     // None before the first task.
     const std::optional<NeighboursTask> &task() const { return task_; }

@@ -85,6 +85,7 @@ void OrderingScreen::newTask() {
         answers_.at(k)->setText(QString());
         numbers_.at(k)->setText(shown.at(k));
     }
+    taskShown();
 }
 
 void OrderingScreen::checkAnswer() {
@@ -95,4 +96,8 @@ void OrderingScreen::checkAnswer() {
         // The boxes keep their numbers so that single ones can be corrected.
         reportWrong();
     }
+}
+
+ShownTask OrderingScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answerCaptions());
 }

@@ -28,6 +28,7 @@ public:
     void newTask() override;
     // The click handler of OKAY: compares the boxes with the sorted numbers.
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
 private:
     OrderingTask task_;

@@ -55,6 +55,7 @@ void DecompositionScreen::newTask() {
     task_ = DecompositionRules::draw(session());
     number_->setText(NumberText::digits(task_.number));
     answer_->clear();
+    taskShown();
 }
 
 bool DecompositionScreen::keyDown(int code) {
@@ -78,7 +79,12 @@ void DecompositionScreen::checkAnswer() {
         reportRight();
         newTask();
     } else {
+        const QString given = answer_->text();
         answer_->clear();
-        reportWrong();
+        reportWrong(given);
     }
+}
+
+ShownTask DecompositionScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answer_->text());
 }

@@ -14,6 +14,7 @@ public:
 
     void newTask() override;
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
     const DecompositionTask &task() const { return task_; }
 

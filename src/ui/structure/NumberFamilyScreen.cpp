@@ -60,6 +60,7 @@ void NumberFamilyScreen::newTask() {
     for (size_t i = 0; i < members_.size(); ++i)
         members_[i]->setText(NumberText::digits(task_.members[i]));
     answer_->clear();
+    taskShown();
 }
 
 void NumberFamilyScreen::checkAnswer() {
@@ -70,4 +71,8 @@ void NumberFamilyScreen::checkAnswer() {
         reportWrong();
         answer_->clear();
     }
+}
+
+ShownTask NumberFamilyScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answer_->text());
 }

@@ -16,6 +16,7 @@ public:
 
     void newTask() override;
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
     const NumberFamilyTask &task() const { return task_; }
 

@@ -122,6 +122,7 @@ void NumberLineScreen::showNewLine(int step) {
     task_ = next;
     left_->setText(NumberText::digits(task_.leftEnd));
     right_->setText(NumberText::digits(task_.rightEnd));
+    taskShown();
 }
 
 void NumberLineScreen::checkAnswer() {
@@ -133,4 +134,8 @@ void NumberLineScreen::checkAnswer() {
         reportWrong();
         answer_->clear();
     }
+}
+
+ShownTask NumberLineScreen::shownTask() const {
+    return TaskDescriptions::of(task_, answer_->text());
 }

@@ -14,6 +14,7 @@ public:
 
     void newTask() override;
     void checkAnswer() override;
+    ShownTask shownTask() const override;
 
     // The step chosen last stays for as long as the screen exists, also
     // while it waits behind the menu.

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -178,12 +177,11 @@ void WorksheetDialog::preview() {
 
 void WorksheetDialog::savePdf() {
     const QString title = QStringLiteral("PDF");
-    if (!output_.savePdf(WorksheetOutput::Document::Sheet, worksheetText(), QDir::homePath(),
-                         title))
+    if (!output_.savePdf(WorksheetOutput::Document::Sheet, worksheetText(), title))
         return;
     if (msgBox(QStringLiteral("Auch die Lösungen als PDF speichern?\r"), MsgIcon::Question,
                MsgButtons::YesNo, title) == MsgResult::Yes)
-        output_.savePdf(WorksheetOutput::Document::Key, answerKey(), QDir::homePath(), title);
+        output_.savePdf(WorksheetOutput::Document::Key, answerKey(), title);
 }
 
 void WorksheetDialog::cancel() {

@@ -39,6 +39,9 @@ public:
     void setPdfPathAsker(WorksheetOutput::PdfPathAsker ask) {
         output_.setPdfPathAsker(std::move(ask));
     }
+    void setDelivered(WorksheetOutput::Delivered delivered) {
+        output_.setDelivered(std::move(delivered));
+    }
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
     // The click handlers of the buttons: "Abbruch", "Drucken", " Kopieren",

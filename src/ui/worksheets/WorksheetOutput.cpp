@@ -1,6 +1,7 @@
 #include "WorksheetOutput.h"
 
 #include "PdfFileDialog.h"
+#include "PdfFolder.h"
 #include "WorksheetPrinting.h"
 #include "ui/Dialogs.h"
 
@@ -61,6 +62,8 @@ void WorksheetOutput::print(Document document, const QString &text) {
     } else if (!WorksheetPrinting::print(text, *printer)) {
         msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
         offerPdf(document, text);
+    } else if (delivered_) {
+        delivered_(document, false, printer->printerName());
     }
 }
 
@@ -68,31 +71,51 @@ void WorksheetOutput::offerPdf(Document document, const QString &text) {
     if (msgBox(wordingOf(document).offer, MsgIcon::Question, MsgButtons::YesNo, printTitle) ==
         MsgResult::No)
         return;
-    savePdf(document, text, QDir::currentPath(), printTitle);
+    savePdf(document, text, printTitle);
+}
+
+QString WorksheetOutput::suggestedPath(Document document) const {
+    const QString name = document == Document::Key && !sheetName_.isEmpty()
+                             ? sheetName_ + QStringLiteral("-Loesungen.pdf")
+                             : wordingOf(document).fileName;
+    return QDir(PdfFolder::start()).filePath(name);
+}
+
+void WorksheetOutput::written(Document document, const QString &path) {
+    PdfFolder::remember(path);
+    if (document == Document::Sheet)
+        sheetName_ = QFileInfo(path).completeBaseName();
 }
 
 void WorksheetOutput::preview(Document document, const QString &text) {
     const Wording &words = wordingOf(document);
     std::unique_ptr<QPrinter> printer = printerSource_();
     // Without a printer the preview shows the pages of the PDF file that
-    // printing from it would write.
-    if (!printer)
-        printer = WorksheetPrinting::pdfPrinter(QDir::current().filePath(words.fileName));
+    // printing from it would write; Qt asks for that file, starting here.
+    const bool toPdf = !printer;
+    if (toPdf)
+        printer = WorksheetPrinting::pdfPrinter(suggestedPath(document));
     QPrintPreviewDialog dialog(printer.get(), parent_);
     dialog.setWindowTitle(words.previewTitle);
     bool painted = true;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter *target) { painted = WorksheetPrinting::print(text, *target); });
     // The dialog is accepted only after printing from it.
-    if (dialog.exec() == QDialog::Accepted && !painted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!painted)
         msgBox(words.failure, MsgIcon::Critical, MsgButtons::Ok, printTitle);
+    else if (toPdf)
+        written(document, printer->outputFileName());
+    if (painted && delivered_)
+        delivered_(document, toPdf,
+                   toPdf ? QFileInfo(printer->outputFileName()).fileName()
+                         : printer->printerName());
 }
 
-bool WorksheetOutput::savePdf(Document document, const QString &text, const QString &folder,
-                              const QString &boxTitle) {
-    const Wording &words = wordingOf(document);
+bool WorksheetOutput::savePdf(Document document, const QString &text, const QString &boxTitle) {
     const QString path =
-        askPdfPath_(parent_, words.fileDialogTitle, QDir(folder).filePath(words.fileName));
+        askPdfPath_(parent_, wordingOf(document).fileDialogTitle, suggestedPath(document));
     if (path.isEmpty())
         return false;
     if (QFileInfo::exists(path) &&
@@ -105,5 +128,8 @@ bool WorksheetOutput::savePdf(Document document, const QString &text, const QStr
                MsgIcon::Critical, MsgButtons::Ok, boxTitle);
         return false;
     }
+    written(document, path);
+    if (delivered_)
+        delivered_(document, true, QFileInfo(path).fileName());
     return true;
 }

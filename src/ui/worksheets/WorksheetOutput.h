@@ -26,6 +26,9 @@ public:
 
     void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
     void setPdfPathAsker(PdfPathAsker ask) { askPdfPath_ = std::move(ask); }
+    // Told of every document that went out: to a printer (its name) or into a PDF file.
+    using Delivered = std::function<void(Document document, bool pdf, const QString &where)>;
+    void setDelivered(Delivered delivered) { delivered_ = std::move(delivered); }
 
     // Asks, then prints; with no printer, or when the job fails, says so and
     // offers to save a PDF file instead.
@@ -35,16 +38,21 @@ public:
     // printing from there prints exactly those.
     void preview(Document document, const QString &text);
 
-    // Asks for a file in the folder and writes the text there as a PDF; an
-    // existing file is replaced only when the answer to a question allows it.
-    // True when the file was written.
-    bool savePdf(Document document, const QString &text, const QString &folder,
-                 const QString &boxTitle);
+    // Asks for a file, starting in the folder last used, and writes the text
+    // there as a PDF; an existing file is replaced only when the answer to a
+    // question allows it. True when the file was written.
+    bool savePdf(Document document, const QString &text, const QString &boxTitle);
 
 private:
     void offerPdf(Document document, const QString &text);
+    // The file offered first: in the folder last used, the key named after
+    // the sheet saved last.
+    QString suggestedPath(Document document) const;
+    void written(Document document, const QString &path);
 
     QWidget *parent_;
     PrinterSource printerSource_;
     PdfPathAsker askPdfPath_;
+    Delivered delivered_;
+    QString sheetName_; // of the sheet's PDF saved last, without ".pdf"
 };

@@ -40,11 +40,18 @@ QStringList wrapped(const QString &line, qreal width, QPrinter &printer) {
     return pieces;
 }
 
-// Margins as small as the printer allows: the page's top-left corner, or the
-// nearest point a real printer can reach.
-void useWholePrintableArea(QPrinter &printer) {
-    const QPageLayout layout = printer.pageLayout();
-    printer.setPageMargins(layout.minimumMargins(), layout.units());
+// The margin a teacher expects on every side; a printer that cannot reach
+// that far out keeps its own, larger one.
+constexpr qreal marginMillimetres = 15.0;
+
+void setMargins(QPrinter &printer) {
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    const QMarginsF margins(
+        qMax(marginMillimetres, least.left()), qMax(marginMillimetres, least.top()),
+        qMax(marginMillimetres, least.right()), qMax(marginMillimetres, least.bottom()));
+    printer.setPageMargins(margins, QPageLayout::Millimeter);
 }
 
 // Arial and its twin Liberation Sans set their lines 2355/2048 em apart
@@ -63,7 +70,7 @@ QFont printFont() {
 }
 
 QList<QStringList> pages(const QString &text, QPrinter &printer) {
-    useWholePrintableArea(printer);
+    setMargins(printer);
     const QFontMetricsF metrics(printFont(), &printer);
     const qreal pageHeight = printer.height();
     QList<QStringList> sheet{QStringList()};

@@ -9,10 +9,11 @@
 
 class QPrinter;
 
-// The worksheet on paper: Arial 18 point from the top-left corner of the
-// page's printable area, one text line after the other. A line wider than
-// the page is wrapped, and a new page starts when the next line does not fit,
-// so nothing of the text is lost. Printer and PDF file get the same pages.
+// The worksheet on paper: Arial 18 point from the top-left corner inside a
+// margin of 15 mm (or the printer's own, where larger), one text line after
+// the other. A line wider than that area is wrapped, and a new page starts
+// when the next line does not fit, so nothing of the text is lost. Printer,
+// preview and PDF file get the same pages.
 namespace WorksheetPrinting {
 
 QFont printFont();
