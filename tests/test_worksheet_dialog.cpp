@@ -118,6 +118,7 @@ void WorksheetDialogTest::printoutButtonsCoverNothing() {
         {"Befehl6", QStringLiteral("Lösungen")},
         {"Befehl7", QStringLiteral("Vorschau")},
         {"Befehl8", QStringLiteral("PDF")},
+        {"Befehl9", QStringLiteral("Lernstand")},
     };
     int left = -1;
     for (const auto &[name, caption] : printouts) {
@@ -142,7 +143,7 @@ void WorksheetDialogTest::printoutButtonsByTab() {
     QComboBox *list = control<QComboBox>(&dialog, "Kombi1");
     list->setFocus();
     QCOMPARE(QApplication::focusWidget(), list);
-    for (const char *name : {"Befehl6", "Befehl7", "Befehl8", "Text1"}) {
+    for (const char *name : {"Befehl6", "Befehl7", "Befehl8", "Befehl9", "Text1"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
     }

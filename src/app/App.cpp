@@ -9,6 +9,8 @@
 #include "ui/numbers/WordsScreen.h"
 #include "ui/quantities/PicturesScreen.h"
 #include "ui/quantities/QuantitiesScreen.h"
+#include "ui/record/ChildQuestion.h"
+#include "ui/record/RecordView.h"
 #include "ui/relations/ComparisonScreen.h"
 #include "ui/relations/CountingScreen.h"
 #include "ui/relations/NeighboursScreen.h"
@@ -148,7 +150,7 @@ OrderingScreen &App::ordering() {
 WorksheetDialog &App::worksheet() {
     const bool first = !worksheet_;
     WorksheetDialog &dialog = created(worksheet_);
-    if (first)
+    if (first) {
         dialog.setDelivered([this](WorksheetOutput::Document document, bool pdf,
                                    const QString &where) {
             session_.record(
@@ -157,7 +159,44 @@ WorksheetDialog &App::worksheet() {
                             where,
                             QDateTime::currentDateTime()});
         });
+        dialog.setRecordOpener([this] {
+            openRecord();
+            worksheet_->hide();
+            // The first visit shows the child practising now.
+            if (!recordView().isLoaded())
+                recordView().choose(recorder_.child(), Period::All);
+            recordView().display();
+        });
+    }
     return dialog;
+}
+
+RecordView &App::recordView() {
+    if (!recordView_) {
+        recordView_ = new RecordView(store_);
+        owned_.push_back(recordView_.data());
+        recordView_->setWorksheetAppender(
+            [this](const QString &type, int range) { worksheet().appendTask(type, range); });
+        QObject::connect(recordView_, &Screen::leftScreen, worksheet_, &Screen::display);
+        // The child practising follows a new name, and a removed one gives
+        // the answers back to the login account.
+        QObject::connect(recordView_, &RecordView::childRenamed, &recorder_,
+                         [this](const QString &from, const QString &to) {
+                             if (recorder_.child() == from)
+                                 recorder_.setChild(to);
+                         });
+        QObject::connect(recordView_, &RecordView::childrenChanged, &recorder_, [this] {
+            if (!store_.children().contains(recorder_.child()))
+                recorder_.setChild(QString());
+        });
+    }
+    return *recordView_;
+}
+
+void App::askWhoPractises() {
+    const QStringList names = store_.children();
+    if (!names.isEmpty())
+        recorder_.setChild(ChildQuestion::ask(names));
 }
 
 MemoryScreen &App::memory() {
@@ -171,8 +210,12 @@ MenuScreen &App::menu() {
 void App::start() {
     // The record opens on the event loop's next turn after the menu's first
     // paint: the child sees the menu without waiting for the database.
-    auto *firstPaint =
-        new FirstPaint([this] { QTimer::singleShot(0, menu_, [this] { openRecord(); }); });
+    auto *firstPaint = new FirstPaint([this] {
+        QTimer::singleShot(0, menu_, [this] {
+            openRecord();
+            askWhoPractises();
+        });
+    });
     firstPaint->setParent(menu_);
     menu_->installEventFilter(firstPaint);
     menu_->display();

@@ -25,6 +25,7 @@ class NeighboursScreen;
 class OrderingScreen;
 class DigitsScreen;
 class WordsScreen;
+class RecordView;
 class WorksheetDialog;
 
 // The composition root: owns the session, the learning record and the
@@ -57,6 +58,8 @@ public:
     WordsScreen &words();
     WorksheetDialog &worksheet();
     MemoryScreen &memory();
+    // The learning record view, opened from the worksheet dialog.
+    RecordView &recordView();
 
     // Shows the menu (its load handler reads the settings file); the learning
     // record is opened once the menu has been painted, so start-up never waits for it.
@@ -71,6 +74,8 @@ private:
     // The screen in this slot, created on first use and sent back to the menu
     // when it is left.
     template <class T> T &created(QPointer<T> &slot);
+    // "Wer übt?" when the record has names; the answers then go to the child chosen.
+    void askWhoPractises();
 
     Session session_;
     RecordStore store_;
@@ -91,6 +96,7 @@ private:
     QPointer<WordsScreen> words_;
     QPointer<WorksheetDialog> worksheet_;
     QPointer<MemoryScreen> memory_;
+    QPointer<RecordView> recordView_;
 };
 
 // Names the program to Qt: its per-user settings (the folder of the last

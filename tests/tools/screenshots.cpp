@@ -15,9 +15,11 @@
 #include "core/structure/DecompositionRules.h"
 #include "core/worksheets/WorksheetTasks.h"
 #include "drop_events.h"
+#include "record_steps.h"
 #include "ui/MenuScreen.h"
 #include "ui/Screen.h"
 #include "ui/memory/MemoryScreen.h"
+#include "ui/record/RecordView.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -407,6 +409,23 @@ int main(int argc, char **argv) {
             composeSheet(sheet);
             ok &= take(sheet, QStringLiteral("arbeitsblatt"), pictures);
             windows << sheet;
+            // "Lernstand": a seeded record in the program's own temporary folder.
+            testApp().openRecord();
+            seedRecord(testApp().recordStore());
+            press(sheet, "Befehl9");
+            RecordView *view = nullptr;
+            for (QWidget *w : visibleScreens())
+                if (auto *shown = qobject_cast<RecordView *>(w))
+                    view = shown;
+            if (view) {
+                view->setClock(seededNow);
+                view->choose(QStringLiteral("Mia"), Period::All);
+                ok &= take(view, QStringLiteral("lernstand"), pictures);
+                windows << view;
+            } else {
+                std::fprintf(stderr, "the record view did not open\n");
+                ok = false;
+            }
         } else {
             std::fprintf(stderr, "the worksheet dialog did not open\n");
             ok = false;

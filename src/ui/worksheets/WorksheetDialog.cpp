@@ -70,6 +70,7 @@ WorksheetDialog::WorksheetDialog(const Session &session)
         {"Befehl6", "Lösungen", &WorksheetDialog::printKey},
         {"Befehl7", "Vorschau", &WorksheetDialog::preview},
         {"Befehl8", "PDF", &WorksheetDialog::savePdf},
+        {"Befehl9", "Lernstand", &WorksheetDialog::openRecord},
     };
     // Tab reaches them after the list: the text field keeps Tab for itself.
     QWidget *before = typeList_;
@@ -140,10 +141,19 @@ void WorksheetDialog::addTask() {
                QStringLiteral("Übungsart"));
         return;
     }
-    const QString task = WorksheetTasks::taskText(type, session_.range());
+    appendTask(type, session_.range());
+}
+
+void WorksheetDialog::appendTask(const QString &type, int range) {
+    const QString task = WorksheetTasks::taskText(type, range);
     // The task goes in after whatever the last line holds so far.
     appended_.add(type, textField_->document()->lastBlock().text(), task);
     append(task);
+}
+
+void WorksheetDialog::openRecord() {
+    if (openRecord_)
+        openRecord_();
 }
 
 void WorksheetDialog::clear() {

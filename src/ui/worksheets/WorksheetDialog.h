@@ -43,9 +43,15 @@ public:
         output_.setDelivered(std::move(delivered));
     }
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
+    // What "Lernstand" opens.
+    void setRecordOpener(std::function<void()> open) { openRecord_ = std::move(open); }
+
+    // Appends one task of the type drawn from the range, as " Übung" does,
+    // so that the answer key knows it.
+    void appendTask(const QString &type, int range);
 
     // The click handlers of the buttons: "Abbruch", "Drucken", " Kopieren",
-    // " Übung", "Löschen", then "Lösungen", "Vorschau" and "PDF".
+    // " Übung", "Löschen", then "Lösungen", "Vorschau", "PDF" and "Lernstand".
     void cancel();
     void print();
     void copy();
@@ -54,6 +60,7 @@ public:
     void printKey();
     void preview();
     void savePdf();
+    void openRecord();
 
 protected:
     void load() override;
@@ -71,6 +78,7 @@ private:
     AppendedTasks appended_;
     WorksheetOutput output_;
     std::function<void()> beep_;
+    std::function<void()> openRecord_;
     // Whether the window that had the focus before this one was a modal box:
     // coming back from a box is no new visit.
     bool lastOtherWasModal_ = false;

@@ -39,7 +39,23 @@ const Wording &wordingOf(WorksheetOutput::Document document) {
         QStringLiteral("Lösungen als PDF-Datei speichern"),
         QStringLiteral("Vorschau: Lösungen"),
     };
-    return document == WorksheetOutput::Document::Key ? key : sheet;
+    static const Wording record{
+        QStringLiteral("Den Lernstand jetzt ausdrucken?\r "),
+        QStringLiteral("Der Lernstand konnte nicht gedruckt werden!\r"),
+        QStringLiteral("Den Lernstand als PDF-Datei speichern?\r"),
+        QStringLiteral("Lernstand.pdf"),
+        QStringLiteral("Lernstand als PDF-Datei speichern"),
+        QStringLiteral("Vorschau: Lernstand"),
+    };
+    switch (document) {
+    case WorksheetOutput::Document::Key:
+        return key;
+    case WorksheetOutput::Document::Record:
+        return record;
+    case WorksheetOutput::Document::Sheet:
+        break;
+    }
+    return sheet;
 }
 
 const QString printTitle = QStringLiteral("Drucken");

@@ -13,7 +13,8 @@ class QWidget;
 // messages on the way. The sheet and its answer key go the same ways.
 class WorksheetOutput {
 public:
-    enum class Document { Sheet, Key };
+    // Record: the summary of the learning record.
+    enum class Document { Sheet, Key, Record };
 
     // Where printing goes; a null printer means there is none.
     using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
