@@ -23,7 +23,7 @@ echo "package: $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 libraries=()
-for lib in Qt6Core Qt6Gui Qt6Widgets Qt6TextToSpeech Qt6Sql; do
+for lib in Qt6Core Qt6Gui Qt6Widgets Qt6TextToSpeech Qt6Sql Qt6Charts; do
     owner=$(dpkg-query -S "*/lib$lib.so.6" 2>/dev/null | sed -n '1s/[:,].*//p')
     [ -n "$owner" ] || fail "no installed package holds lib$lib.so.6"
     libraries+=("$owner")
