@@ -5,7 +5,11 @@
 // as long.
 #include "app/App.h"
 #include "core/Random.h"
+<<<<<<< HEAD
 #include "offscreen.h"
+=======
+#include "ui/Windows.h"
+>>>>>>> deb13
 #include "ui/worksheets/WorksheetDialog.h"
 
 #include <QApplication>
@@ -57,6 +61,6 @@ int main(int argc, char **argv) {
     std::printf("  1 000 presses : %8.1f ms  (best of 3)\n", small);
     std::printf("  10 000 presses: %8.1f ms  (best of 2)\n", large);
     std::printf("  ratio         : %8.2f  (goal: at most 12)\n", large / small);
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteOwnerlessWindows();
     return 0;
 }

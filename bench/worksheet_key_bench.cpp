@@ -4,7 +4,11 @@
 // again as printing the sheet.
 #include "app/App.h"
 #include "core/Random.h"
+<<<<<<< HEAD
 #include "offscreen.h"
+=======
+#include "ui/Windows.h"
+>>>>>>> deb13
 #include "ui/worksheets/WorksheetDialog.h"
 #include "ui/worksheets/WorksheetPrinting.h"
 
@@ -88,6 +92,6 @@ int main(int argc, char **argv) {
     std::printf("  key to PDF        : %8.1f ms\n", keyBest.pdf);
     std::printf("  key and its PDF   : %8.1f ms  (best of 3)\n", keyTotal);
     std::printf("  ratio             : %8.2f  (goal: at most 1.5)\n", keyTotal / sheetBest);
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteOwnerlessWindows();
     return 0;
 }

@@ -364,7 +364,8 @@ void MenuTest::byKeyboardAlone() {
     MenuScreen &menu = program.start();
     auto *bar = control<QScrollBar>(&menu, "HBildlauf1");
     auto *caption = control<QLabel>(&menu, "Bezeichnung1");
-    QApplication::setActiveWindow(&menu);
+    menu.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&menu));
     control<QPushButton>(&menu, "Befehl14")->setFocus();
     for (int i = 0; i < 20 && menu.focusWidget() != bar; ++i)
         QTest::keyClick(menu.focusWidget(), Qt::Key_Tab);

@@ -3,7 +3,11 @@
 #include "EndRequests.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
+<<<<<<< HEAD
 #include "ui/WindowSize.h"
+=======
+#include "ui/Windows.h"
+>>>>>>> deb13
 #include "ui/memory/MemoryScreen.h"
 #include "ui/numbers/DigitsScreen.h"
 #include "ui/numbers/WordsScreen.h"
@@ -252,6 +256,6 @@ int runProgram(int argc, char **argv, std::function<void()> afterFirstPaint) {
     app.start();
     const int result = application.exec();
     app.menu().removeEventFilter(&watcher);
-    qDeleteAll(QApplication::topLevelWidgets());
+    deleteOwnerlessWindows();
     return result;
 }

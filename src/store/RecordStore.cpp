@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTimeZone>
 #include <QVariant>
 
 namespace {
@@ -28,7 +29,12 @@ public:
             hour_ = hour;
             offset_ = QDateTime::fromMSecsSinceEpoch(hour * 3600000).offsetFromUtc();
         }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+        // The same light offset zone; the time-spec form is deprecated from Qt 6.5.
+        return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::fromSecondsAheadOfUtc(offset_));
+#else
         return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, offset_);
+#endif
     }
 
 private:

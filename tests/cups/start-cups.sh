@@ -21,6 +21,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 queue=ZUBZahlenTest
 server=$dir/server
 export CUPS_SERVER=$dir/cups.sock
+# lpadmin lives in /usr/sbin, which is not on a normal user's path on Debian.
+export PATH="$PATH:/usr/sbin:/sbin"
 
 # A server that a killed run left behind goes first.
 "$here/stop-cups.sh" "$dir"

@@ -18,12 +18,18 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.lo
 deb=$(ls "$work"/out/zubzahlen_*.deb)
 echo "package: $(basename "$deb")"
 
-# The Qt libraries the program links, and what Qt loads at run time.
+# The Qt libraries the program links, named as this release's packages name
+# them (Debian 13 calls libqt6core6 libqt6core6t64), and what Qt loads at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6texttospeech6 libqt6sql6 libqt6sql6-sqlite qt6-qpa-plugins \
-    qt6-translations-l10n; do
-    grep -q "\b$p\b" <<<"$depends" || fail "no dependency on $p"
+libraries=()
+for lib in Qt6Core Qt6Gui Qt6Widgets Qt6TextToSpeech Qt6Sql Qt6Charts; do
+    owner=$(dpkg-query -S "*/lib$lib.so.6" 2>/dev/null | sed -n '1s/[:,].*//p')
+    [ -n "$owner" ] || fail "no installed package holds lib$lib.so.6"
+    libraries+=("$owner")
+done
+for p in "${libraries[@]}" libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n; do
+    grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "no dependency on $p"
 done
 # Reading aloud works with a speech engine and a German voice, which the
 # program loads at run time: recommended, so the program installs without them.
@@ -61,7 +67,8 @@ fi
 # The installed tree as a software centre reads it: the metainfo, the entry
 # it launches and the icon.
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate-tree --no-net --strict "$root" || fail "metainfo in the installed tree"
+    "$(dirname "$0")/appstream-validate.sh" validate-tree --no-net --strict "$root" ||
+        fail "metainfo in the installed tree"
 fi
 # A field of the entry's main group; its actions come after it.
 field() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$entry"; }

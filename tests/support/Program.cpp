@@ -7,11 +7,11 @@
 #include "ui/Dialogs.h"
 #include "ui/MenuScreen.h"
 #include "ui/Program.h"
+#include "ui/Windows.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QPointer>
 
 namespace {
 QtMessageHandler previousHandler = nullptr;
@@ -42,22 +42,8 @@ void initTestApplication() {
     nameProgram();
 }
 
-namespace {
-
-// A window can own another (a combo box its popup): deleting the owner first
-// takes the other with it, so each is deleted only while it still exists.
-void deleteAllWindows() {
-    QList<QPointer<QWidget>> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        windows << w;
-    for (const QPointer<QWidget> &w : windows)
-        delete w.data();
-}
-
-} // namespace
-
 TestProgram::TestProgram(const QString &recordPath) : previousDir_(QDir::currentPath()) {
-    deleteAllWindows();
+    deleteOwnerlessWindows();
     testSpeaker().reset();
     QDir::setCurrent(dir_.path());
     // Each test program keeps its learning record in its own folder.
@@ -69,7 +55,7 @@ TestProgram::TestProgram(const QString &recordPath) : previousDir_(QDir::current
 
 TestProgram::~TestProgram() {
     Program::setEndHandler(nullptr);
-    deleteAllWindows();
+    deleteOwnerlessWindows();
     app_.reset();
     running = nullptr;
     QDir::setCurrent(previousDir_);

@@ -54,6 +54,15 @@ void setMargins(QPrinter &printer) {
     printer.setPageMargins(margins, QPageLayout::Millimeter);
 }
 
+// Arial and its twin Liberation Sans set their lines 2355/2048 em apart
+// (ascent, descent and the font's line gap). Qt 6.4 reports that as the line
+// spacing, Qt 6.8 leaves the gap out: set here, a sheet breaks its pages at
+// the same lines with either.
+qreal linePitch(const QPrinter &printer) {
+    const qreal em = printFont().pointSizeF() * printer.logicalDpiY() / 72.0;
+    return em * 2355.0 / 2048.0;
+}
+
 } // namespace
 
 QFont printFont() {
@@ -73,7 +82,7 @@ QList<QStringList> pages(const QString &text, QPrinter &printer) {
                 y = 0;
             }
             sheet.last() << piece;
-            y += metrics.lineSpacing();
+            y += linePitch(printer);
         }
     }
     return sheet;
@@ -97,7 +106,7 @@ bool print(const QString &text, QPrinter &printer) {
         qreal top = 0;
         for (const QString &line : sheet[page]) {
             painter.drawText(QPointF(0, top + metrics.ascent()), line);
-            top += metrics.lineSpacing();
+            top += linePitch(printer);
         }
     }
     ok = painter.end() && ok;
