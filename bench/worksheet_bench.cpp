@@ -5,11 +5,8 @@
 // as long.
 #include "app/App.h"
 #include "core/Random.h"
-<<<<<<< HEAD
 #include "offscreen.h"
-=======
 #include "ui/Windows.h"
->>>>>>> deb13
 #include "ui/worksheets/WorksheetDialog.h"
 
 #include <QApplication>

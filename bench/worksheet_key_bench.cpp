@@ -4,11 +4,8 @@
 // again as printing the sheet.
 #include "app/App.h"
 #include "core/Random.h"
-<<<<<<< HEAD
 #include "offscreen.h"
-=======
 #include "ui/Windows.h"
->>>>>>> deb13
 #include "ui/worksheets/WorksheetDialog.h"
 #include "ui/worksheets/WorksheetPrinting.h"
 

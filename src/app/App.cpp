@@ -3,11 +3,8 @@
 #include "EndRequests.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
-<<<<<<< HEAD
 #include "ui/WindowSize.h"
-=======
 #include "ui/Windows.h"
->>>>>>> deb13
 #include "ui/memory/MemoryScreen.h"
 #include "ui/numbers/DigitsScreen.h"
 #include "ui/numbers/WordsScreen.h"
