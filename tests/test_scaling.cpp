@@ -180,10 +180,11 @@ void ScalingTest::dropsAndTapsLandAt200() {
         boxPoints = QApplication::activeModalWidget()->font().pointSizeF();
     };
     QWindow *window = screen.windowHandle();
-    QPointingDevice *finger = QTest::createTouchDevice();
+    // Registered with Qt until deleted; the test deletes it, as it made it.
+    const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
     const QPoint okay = centreOf(screen.okayButton());
-    QTest::touchEvent(window, finger).press(0, okay, window);
-    QTest::touchEvent(window, finger).release(0, okay, window);
+    QTest::touchEvent(window, finger.get()).press(0, okay, window);
+    QTest::touchEvent(window, finger.get()).release(0, okay, window);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxPoints, 2 * QApplication::font().pointSizeF());
 }
