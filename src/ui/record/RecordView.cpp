@@ -64,7 +64,7 @@ QString askCsvFile(QWidget *parent, const QString &title, const QString &suggest
 
 RecordView::RecordView(RecordStore &store)
     : Screen(QStringLiteral("Lernstand"), QStringLiteral("Lernstand")), store_(store),
-      output_(this), askCsvPath_(&askCsvFile), now_(&QDateTime::currentDateTime) {
+      output_(this), askCsvPath_(&askCsvFile), now_([] { return QDateTime::currentDateTime(); }) {
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(makeChoiceRow());
     status_ = new QLabel(this);
