@@ -56,10 +56,12 @@ QStringList prepare(const QString &databasePath) {
         if (!narrow(path))
             failed << path;
     }
-    QFile file(databasePath);
-    if (!database.exists() && !database.isSymLink())
+    if (!database.exists() && !database.isSymLink()) {
+        // Opening the database tells when the folder cannot be written.
+        QFile file(databasePath);
         file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
                   QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
     return failed;
 }
 
