@@ -68,7 +68,6 @@ private slots:
     void earlierRecordIsNarrowed_data();
     void earlierRecordIsNarrowed();
     void damagedFileMovedAsideStaysPrivate();
-    void whatCannotBeNarrowedIsReported();
 };
 
 void PrivateRecordTest::createdPrivate() {
@@ -136,21 +135,6 @@ void PrivateRecordTest::damagedFileMovedAsideStaysPrivate() {
     QVERIFY(store.add(answer(1)));
     QCOMPARE(mode(store.movedAsidePath()), QStringLiteral("600"));
     QCOMPARE(modes(dir.path()), privateModes(dir.path()));
-}
-
-void PrivateRecordTest::whatCannotBeNarrowedIsReported() {
-    // A link to itself: no one, root included, can change its rights, as a
-    // user cannot change those of a file another account left in the folder.
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("lernstand.sqlite"));
-    const QString journal = path + QStringLiteral("-journal");
-    RecordStore(path).open();
-    QVERIFY(QFile::link(journal, journal));
-    RecordStore store(path);
-    QCOMPARE(store.open(), RecordStore::State::Open);
-    QCOMPARE(store.notPrivate(), QStringList{journal});
-    QVERIFY(store.add(answer(1))); // and the record goes on
-    QCOMPARE(mode(path), QStringLiteral("600"));
 }
 
 QTEST_GUILESS_MAIN(PrivateRecordTest)
