@@ -35,6 +35,7 @@ private slots:
     void answerEmptiedBeforeTheBoxIsRecorded();
     void rewardIsAnEventOfTheChild();
     void unwritableRecordIsToldOnce();
+    void recordOthersMayReadIsTold();
 };
 
 void RecordingTest::everyScreenRecordsItsAnswers_data() {
@@ -158,6 +159,30 @@ void RecordingTest::unwritableRecordIsToldOnce() {
     screen.checkAnswer();
     QCOMPARE(app.recordStore().answers({}).size(), 1);
     QCOMPARE(app.recordStore().answers({}).first().attempt, 2);
+}
+
+void RecordingTest::recordOthersMayReadIsTold() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lernstand.sqlite"));
+    RecordStore(path).open();
+    // A link to itself stands for a file another account left in the folder:
+    // its rights cannot be changed, by root neither.
+    const QString journal = path + QStringLiteral("-journal");
+    QVERIFY(QFile::link(journal, journal));
+    TestProgram program;
+    program.writeSettings(" 2 \r\n");
+    App app(path);
+    ModalBoxes boxes({"OK", "OK"});
+    app.openRecord();
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen[0].title, QStringLiteral("Lernstand"));
+    QVERIFY(boxes.seen[0].text.contains(QStringLiteral("andere Benutzerkonten")));
+    QVERIFY(boxes.seen[0].text.contains(journal));
+    NumberFamilyScreen screen(app.session());
+    screen.newTask();
+    screen.checkAnswer(); // the verdict box only: the record is written
+    QCOMPARE(boxes.seen.size(), 2);
+    QCOMPARE(app.recordStore().answers({}).size(), 1);
 }
 
 QTEST_MAIN(RecordingTest)

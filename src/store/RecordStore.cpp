@@ -1,5 +1,6 @@
 #include "RecordStore.h"
 
+#include "PrivateFiles.h"
 #include "RecordConnection.h"
 
 #include <QCollator>
@@ -111,7 +112,7 @@ QString RecordStore::defaultPath() {
 
 RecordStore::State RecordStore::open() {
     RecordConnection::close(connection_);
-    QDir().mkpath(QFileInfo(path_).absolutePath());
+    notPrivate_ = PrivateFiles::prepare(path_);
     RecordConnection::Outcome outcome = RecordConnection::open(connection_, path_);
     bool renewed = false;
     if (outcome == RecordConnection::Outcome::Damaged) {
@@ -124,6 +125,7 @@ RecordStore::State RecordStore::open() {
             QFile::remove(path_ + QLatin1String(suffix));
         movedAside_ = aside;
         renewed = true;
+        notPrivate_ = PrivateFiles::prepare(path_);
         outcome = RecordConnection::open(connection_, path_);
     }
     switch (outcome) {

@@ -36,6 +36,10 @@ public:
     State open();
     State state() const { return state_; }
     QString movedAsidePath() const { return movedAside_; }
+    // The record's folder and files are for this account only (0700, 0600);
+    // what an earlier version left wider is narrowed by open(). What could
+    // not be narrowed, e.g. files another account owns; empty when all is private.
+    QStringList notPrivate() const { return notPrivate_; }
 
     // One short transaction each; false when it could not be written.
     bool add(const AnswerRecord &answer);
@@ -65,5 +69,6 @@ private:
     QString path_;
     QString connection_;
     QString movedAside_;
+    QStringList notPrivate_;
     State state_ = State::Closed;
 };

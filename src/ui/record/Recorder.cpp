@@ -43,6 +43,13 @@ void Recorder::setStore(RecordStore *store) {
     default:
         break;
     }
+    // The program still works; whoever looks after the computer can fix it.
+    if (!store_->notPrivate().isEmpty())
+        msgBox(QStringLiteral("Der Lernstand ist womöglich auch für andere Benutzerkonten "
+                              "dieses Rechners lesbar: Die Rechte von\r%1\rließen sich nicht "
+                              "auf dieses Benutzerkonto beschränken.\rDu kannst weiter üben.")
+                   .arg(store_->notPrivate().join(QLatin1Char('\r'))),
+               MsgIcon::Information, MsgButtons::Ok, title);
     for (const AnswerRecord &answer : std::exchange(waitingAnswers_, {}))
         write(answer);
     for (const RecordEvent &event : std::exchange(waitingEvents_, {}))

@@ -10,8 +10,9 @@ class RecordStore;
 class Session;
 
 // Writes what the session reports into the learning record, for the child
-// now practising. A record that cannot be written is told once per run in a
-// German box; practice goes on and writing resumes when it works again.
+// now practising. A record that cannot be written, or that other accounts may
+// read, is told once per run in a German box; practice goes on and writing
+// resumes when it works again.
 class Recorder : public QObject {
     Q_OBJECT
 public:
