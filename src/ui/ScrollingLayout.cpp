@@ -4,10 +4,10 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-void putLayoutInScrollArea(QWidget *window) {
+QWidget *putLayoutInScrollArea(QWidget *window) {
     QLayout *layout = window->layout();
     if (!layout)
-        return;
+        return nullptr;
     // The window's margins were a window's; the page keeps them exactly.
     const QMargins margins = layout->contentsMargins();
     auto *page = new QWidget;
@@ -25,4 +25,5 @@ void putLayoutInScrollArea(QWidget *window) {
     auto *outer = new QVBoxLayout(window);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(area);
+    return page;
 }

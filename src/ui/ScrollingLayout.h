@@ -6,4 +6,5 @@ class QWidget;
 // frameless scroll area that fills the window. Where the window has room the
 // page looks as the window did; where the display or a large font leaves too
 // little, the page scrolls instead of being cut off.
-void putLayoutInScrollArea(QWidget *window);
+// Returns the page, whose size hint is the room the window would like.
+QWidget *putLayoutInScrollArea(QWidget *window);
