@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 bool endingProgram = false;
@@ -52,6 +53,10 @@ void Screen::display() {
 
 void Screen::showAtChosenSize() {
     if (WindowSize::fullScreen()) {
+        // Opened in full screen, the window starts out over the whole
+        // display rather than where its load handler placed it.
+        if (!isVisible() && screen())
+            setGeometry(screen()->geometry());
         showFullScreen();
         return;
     }
@@ -60,10 +65,8 @@ void Screen::showAtChosenSize() {
     const std::optional<QPoint> before = windowedAt_;
     if (isFullScreen()) {
         showNormal();
-        if (before)
-            move(*before);
-        else
-            move(DisplayRoom::centred(this));
+        resize(zoomedSize(WindowSize::zoom()));
+        move(before ? *before : DisplayRoom::centred(this));
     }
     if (!isMaximized())
         resizeOnDisplay(zoomedSize(WindowSize::zoom()));
@@ -200,11 +203,14 @@ QPushButton *Screen::addButton(const QString &name, const QString &caption, cons
 }
 
 void Screen::placeCentred() {
-    move(DisplayRoom::centred(this));
+    // A move would take a window out of full screen.
+    if (!(windowState() & Qt::WindowFullScreen))
+        move(DisplayRoom::centred(this));
 }
 
 void Screen::placeUpperQuarter() {
-    move(DisplayRoom::centred(this, 0.25));
+    if (!(windowState() & Qt::WindowFullScreen))
+        move(DisplayRoom::centred(this, 0.25));
 }
 
 void Screen::ensureLoaded() {

@@ -116,8 +116,11 @@ void WorksheetOutput::preview(Document document, const QString &text) {
     dialog.setWindowTitle(words.previewTitle);
     // Over a board in full screen the pages fill the display as well.
     BoxScale::likeFront(dialog);
-    if (parent_ && parent_->window()->isFullScreen())
+    if (parent_ && parent_->window()->isFullScreen()) {
+        // Placed first, so that Qt does not centre it over its parent.
+        dialog.setGeometry(parent_->window()->geometry());
         dialog.setWindowState(Qt::WindowFullScreen);
+    }
     bool painted = true;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter *target) { painted = WorksheetPrinting::print(text, *target); });
