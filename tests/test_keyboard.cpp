@@ -104,11 +104,18 @@ void KeyboardTest::ordering() {
     press(&screen, Qt::Key_Space);
     QCOMPARE(titles(boxes.seen), QStringList{"Zahleingabe"});
 
+    // The number taken back is the one chosen: Space places it again.
+    press(&screen, Qt::Key_Backspace);
+    QCOMPARE(screen.focusWidget(), screen.numberLabel(5));
+    press(&screen, Qt::Key_Space);
+    QCOMPARE(screen.answerCaptions().join(QLatin1Char(' ')), QStringLiteral("8 2 15 3 9"));
+    QCOMPARE(boxes.seen.size(), 1);
+
     // Take all back, then 2 3 8 9 15, the last after Tab to OKAY and back.
     for (int k = 0; k < 5; ++k)
         press(&screen, Qt::Key_Backspace);
     QCOMPARE(screen.answerCaptions().join(QString()), QString());
-    press(&screen, Qt::Key_Right);
+    QCOMPARE(screen.chosenNumber(), 1);
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Left,
                         Qt::Key_Left, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space})
         press(&screen, key);

@@ -5,5 +5,5 @@
 void Button::paintEvent(QPaintEvent *event) {
     QPushButton::paintEvent(event);
     if (hasFocus())
-        paintFocusMark(this);
+        markFactor_ > 0 ? paintFocusMark(this, markFactor_) : paintFocusMark(this);
 }

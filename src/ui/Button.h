@@ -9,6 +9,13 @@ class Button : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // The focus frame's lines grow by this factor; by default with the
+    // screen the button lies on.
+    void setMarkFactor(qreal factor) { markFactor_ = factor; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    qreal markFactor_ = 0;
 };

@@ -1,6 +1,6 @@
 #include "Dialogs.h"
 
-#include "Screen.h"
+#include "BoxScale.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -28,26 +28,11 @@ QMessageBox::Icon qtIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// The application's font as large as the screen in front shows its own.
-QFont boxFont() {
-    QFont font = QApplication::font();
-    const ScreenScale scale = Screen::frontScale();
-    if (scale.factor > 1 && font.pointSizeF() > 0)
-        font.setPointSizeF(scale.points(font.pointSizeF()));
-    return font;
-}
-
-// A box opened by an enlarged screen is as readable as the screen.
-void scaleLikeFront(QWidget &box) {
-    if (Screen::frontScale().factor > 1)
-        box.setFont(boxFont());
-}
-
 // Room for the whole title in the title bar: the title in a bold face a
 // little larger than the text's (window managers often draw titles so), and
 // the frame's icon and buttons beside it.
 int widthForTitle(const QString &title) {
-    QFont font = boxFont();
+    QFont font = BoxScale::font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.2);
     constexpr int frameButtons = 160;
@@ -78,7 +63,7 @@ MsgResult msgBox(const QString &prompt, MsgIcon icon, MsgButtons buttons, const 
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    scaleLikeFront(box);
+    BoxScale::likeFront(box);
     makeRoomForTitle(box, title);
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
@@ -102,7 +87,7 @@ int choiceBox(const QString &prompt, MsgIcon icon, const QStringList &buttons,
         box.setDefaultButton(choices.first());
         box.setEscapeButton(choices.last());
     }
-    scaleLikeFront(box);
+    BoxScale::likeFront(box);
     makeRoomForTitle(box, title);
     box.exec();
     return int(choices.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
@@ -115,7 +100,7 @@ QString inputBox(const QString &prompt, const QString &title, const QString &def
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
-    scaleLikeFront(dialog);
+    BoxScale::likeFront(dialog);
     dialog.setMinimumWidth(widthForTitle(title));
     if (dialog.exec() != QDialog::Accepted)
         return QString();

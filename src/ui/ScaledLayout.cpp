@@ -6,6 +6,8 @@ void ScaledLayout::record() {
     designed_ = screen_->size();
     window_ = designed_;
     designedFont_ = screen_->font();
+    if (kind_ == WindowKind::LaidOut)
+        return;
     for (QObject *child : screen_->children())
         if (auto *w = qobject_cast<QWidget *>(child); w && !w->isWindow())
             note(w);
@@ -26,19 +28,29 @@ void ScaledLayout::note(QWidget *widget) {
         c.font = widget->font();
     c.appliedFont = widget->font();
     auto *frame = qobject_cast<QFrame *>(widget);
-    c.lineWidth = frame && !growing_ ? frame->lineWidth() : -1;
+    c.lineWidth = frame && kind_ == WindowKind::Designed ? frame->lineWidth() : -1;
 }
 
 void ScaledLayout::follow(QWidget *control, Qt::Edges edges) {
     edges_.insert(control, edges);
 }
 
+void ScaledLayout::setFontFactor(qreal factor) {
+    if (!isRecorded() || factor == scale_.factor)
+        return;
+    scale_ = ScreenScale{factor, QPoint()};
+    QFont f = designedFont_;
+    f.setPointSizeF(scale_.points(designedFont_.pointSizeF()));
+    screen_->setFont(f);
+}
+
 void ScaledLayout::resized(const QSize &window) {
-    if (!isRecorded() || window == window_)
+    if (!isRecorded() || window == window_ || kind_ == WindowKind::LaidOut)
         return;
     window_ = window;
-    const ScreenScale next = growing_ ? ScreenScale() : ScreenScale::fitting(designed_, window);
-    if (!growing_ && next.factor == scale_.factor && next.offset == scale_.offset)
+    const bool growing = kind_ == WindowKind::Growing;
+    const ScreenScale next = growing ? ScreenScale() : ScreenScale::fitting(designed_, window);
+    if (!growing && next.factor == scale_.factor && next.offset == scale_.offset)
         return;
     const bool fontsChange = next.factor != scale_.factor;
     scale_ = next;
@@ -56,7 +68,7 @@ void ScaledLayout::resized(const QSize &window) {
 
 void ScaledLayout::apply(Control &c) {
     QRect r = scale_.rect(c.designed);
-    if (growing_) {
+    if (kind_ == WindowKind::Growing) {
         const QSize more = window_ - designed_;
         const Qt::Edges edges = edges_.value(c.widget.data());
         if (edges & Qt::LeftEdge)
@@ -82,7 +94,8 @@ void ScaledLayout::apply(Control &c) {
 }
 
 bool ScaledLayout::noticed(QWidget *control) {
-    if (applying_ || !isRecorded() || control->parentWidget() != screen_ || control->isWindow())
+    if (applying_ || !isRecorded() || kind_ == WindowKind::LaidOut ||
+        control->parentWidget() != screen_ || control->isWindow())
         return false;
     const auto found = index_.constFind(control);
     if (found == index_.cend()) {
@@ -100,7 +113,7 @@ bool ScaledLayout::noticed(QWidget *control) {
         if (ownFont)
             c.font = c.appliedFont = control->font();
     }
-    if (!scale_.isDesigned() || growing_) {
+    if (!scale_.isDesigned() || kind_ == WindowKind::Growing) {
         applying_ = true;
         apply(controls_[index_.value(control)]);
         applying_ = false;

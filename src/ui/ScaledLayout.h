@@ -16,8 +16,18 @@
 // centred, whenever the window changes size. A control the screen's code
 // moves or gives a font later is taken as designed again.
 //
-// A growing screen keeps its controls' size and moves only the edges a
-// control follows (a text field taking the new room).
+// How a window follows its size, decided once per window.
+enum class WindowKind {
+    // Every control at its designed place, scaled and centred.
+    Designed,
+    // The controls keep their size; only the edges a control follows move
+    // (a text field taking the new room).
+    Growing,
+    // Qt layouts place the controls: the window only gets the room and its
+    // font grows by the zoom factor.
+    LaidOut,
+};
+
 class ScaledLayout {
 public:
     explicit ScaledLayout(QWidget *screen) : screen_(screen) {}
@@ -27,7 +37,10 @@ public:
     QSize designedSize() const { return designed_; }
     const ScreenScale &scale() const { return scale_; }
 
-    void setGrowing(bool on) { growing_ = on; }
+    void setKind(WindowKind kind) { kind_ = kind; }
+    WindowKind kind() const { return kind_; }
+    // A laid-out window's font, enlarged by this factor.
+    void setFontFactor(qreal factor);
     // Which edges of the control move with the window's right and bottom edge.
     void follow(QWidget *control, Qt::Edges edges);
 
@@ -57,6 +70,6 @@ private:
     std::vector<Control> controls_;
     QHash<const QWidget *, size_t> index_;
     QHash<const QWidget *, Qt::Edges> edges_;
-    bool growing_ = false;
+    WindowKind kind_ = WindowKind::Designed;
     bool applying_ = false;
 };

@@ -2,7 +2,9 @@
 
 #include "Accessibility.h"
 #include "Button.h"
+#include "DisplayRoom.h"
 #include "KeyCodes.h"
+#include "ScrollingLayout.h"
 #include "WindowSize.h"
 
 #include <QApplication>
@@ -13,11 +15,6 @@
 
 namespace {
 bool endingProgram = false;
-
-QRect displayGeometry(const QWidget *w) {
-    const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
 } // namespace
 
 Screen::Screen(const QString &name, const QString &caption, QWidget *parent) : QWidget(parent) {
@@ -56,11 +53,21 @@ void Screen::display() {
 
 void Screen::showAtChosenSize() {
     if (WindowSize::fullScreen()) {
+        // Opened in full screen, the window starts out over the whole
+        // display rather than where its load handler placed it.
+        if (!isVisible() && screen())
+            setGeometry(screen()->geometry());
         showFullScreen();
         return;
     }
-    if (isFullScreen())
+    // Qt's own way back may put the window at the display's corner, its
+    // title bar out of reach: it goes back where it stood as a window.
+    const std::optional<QPoint> before = windowedAt_;
+    if (isFullScreen()) {
         showNormal();
+        resize(zoomedSize(WindowSize::zoom()));
+        move(before ? *before : DisplayRoom::centred(this));
+    }
     if (!isMaximized())
         resizeOnDisplay(zoomedSize(WindowSize::zoom()));
     show();
@@ -69,27 +76,35 @@ void Screen::showAtChosenSize() {
 void Screen::resizeOnDisplay(const QSize &size) {
     resize(size);
     // A window grown past the display's edge moves back onto it.
-    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!display || !isVisible())
-        return;
-    const QRect room = display->availableGeometry();
-    move(std::clamp(x(), room.left(),
-                    std::max(room.left(), room.right() + 1 - frameGeometry().width())),
-         std::clamp(y(), room.top(),
-                    std::max(room.top(), room.bottom() + 1 - frameGeometry().height())));
+    if (isVisible())
+        move(DisplayRoom::keptInside(this, pos()));
+}
+
+qreal Screen::zoom() const {
+    // A growing screen keeps its controls: its size alone tells the zoom.
+    if (layout_.kind() == WindowKind::Growing)
+        return ScreenScale::fitting(designedSize(), size()).factor;
+    return scale().factor;
 }
 
 QSize Screen::zoomedSize(qreal factor) const {
-    // Never larger than the display: nothing of the screen is cut off.
-    const QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    // Never larger than the display, frame included: nothing is cut off.
     const QSize designed = designedSize();
-    if (display && !designed.isEmpty()) {
-        const QSize room = display->availableGeometry().size();
+    const QSize room = DisplayRoom::clientRoom(this);
+    if (layout_.kind() == WindowKind::LaidOut)
+        return (designed * factor).boundedTo(room);
+    if (!designed.isEmpty() && !room.isEmpty())
         factor = std::min({factor, qreal(room.width()) / designed.width(),
                            qreal(room.height()) / designed.height()});
-    }
     factor = std::max<qreal>(1, factor);
     return QSize(qRound(designed.width() * factor), qRound(designed.height() * factor));
+}
+
+void Screen::followZoom() {
+    if (layout_.kind() != WindowKind::LaidOut || !layout_.isRecorded())
+        return;
+    layout_.setFontFactor(isFullScreen() ? ScreenScale::fitting(designedSize(), size()).factor
+                                         : WindowSize::zoom());
 }
 
 void Screen::toggleFullScreen() {
@@ -100,11 +115,11 @@ void Screen::toggleFullScreen() {
 void Screen::zoomBy(int steps) {
     if (isFullScreen() || !layout_.isRecorded())
         return;
-    const qreal factor =
-        steps == 0 ? WindowSize::smallestZoom : WindowSize::stepped(scale().factor, steps);
+    const qreal factor = steps == 0 ? WindowSize::smallestZoom : WindowSize::stepped(zoom(), steps);
     WindowSize::setZoom(factor);
     showNormal();
     resizeOnDisplay(zoomedSize(factor));
+    followZoom();
 }
 
 ScreenScale Screen::frontScale() {
@@ -122,12 +137,21 @@ void Screen::resizeEvent(QResizeEvent *event) {
     const qreal before = scale().factor;
     const QPoint offset = scale().offset;
     layout_.resized(size());
+    followZoom();
     if (scale().factor != before || scale().offset != offset)
         scaleChanged();
-    // A window the user sized is the size the next screens open at.
-    if (isVisible() && !isFullScreen() && !isMaximized() && layout_.isRecorded())
-        WindowSize::setZoom(scale().factor);
+    // A window the user sized is the size the next screens open at; a
+    // laid-out window's size says nothing of the zoom.
+    if (isVisible() && !isFullScreen() && !isMaximized() && layout_.isRecorded() &&
+        layout_.kind() != WindowKind::LaidOut)
+        WindowSize::setZoom(zoom());
     QWidget::resizeEvent(event);
+}
+
+void Screen::moveEvent(QMoveEvent *event) {
+    if (isVisible() && windowState() == Qt::WindowNoState)
+        windowedAt_ = pos();
+    QWidget::moveEvent(event);
 }
 
 void Screen::closeAllForEnd() {
@@ -179,25 +203,32 @@ QPushButton *Screen::addButton(const QString &name, const QString &caption, cons
 }
 
 void Screen::placeCentred() {
-    const QRect d = displayGeometry(this);
-    move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 2);
+    // A move would take a window out of full screen.
+    if (!(windowState() & Qt::WindowFullScreen))
+        move(DisplayRoom::centred(this));
 }
 
 void Screen::placeUpperQuarter() {
-    const QRect d = displayGeometry(this);
-    move(d.x() + (d.width() - width()) / 2, d.y() + (d.height() - height()) / 4);
+    if (!(windowState() & Qt::WindowFullScreen))
+        move(DisplayRoom::centred(this, 0.25));
 }
 
 void Screen::ensureLoaded() {
     if (!loaded_) {
         loaded_ = true;
         // What the screen's code laid out is the designed size; from here on
-        // the window may grow and the content grows with it.
+        // the window may grow and the content grows with it. A laid-out
+        // window may also be smaller: its page scrolls then.
+        const bool laidOut = layout_.kind() == WindowKind::LaidOut;
+        if (laidOut)
+            putLayoutInScrollArea(this);
         layout_.record();
-        setMinimumSize(designedSize());
+        if (!laidOut)
+            setMinimumSize(designedSize());
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         if (!WindowSize::fullScreen())
             resize(zoomedSize(WindowSize::zoom()));
+        followZoom();
         load();
     }
     watchChildren();

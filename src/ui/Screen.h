@@ -55,9 +55,10 @@ protected:
 
     // The enlarged picture changed: what is not a control follows here.
     virtual void scaleChanged() {}
-    // The screen keeps its controls' size when the window grows; the given
-    // edges of a control move with the window's right and bottom edges.
-    void setGrowing() { layout_.setGrowing(true); }
+    // How the window follows its size; set once, in the constructor.
+    void setKind(WindowKind kind) { layout_.setKind(kind); }
+    // On a growing screen the given edges of a control move with the
+    // window's right and bottom edges.
     void follow(QWidget *control, Qt::Edges edges) { layout_.follow(control, edges); }
 
     void setKeyPreview(bool on) { keyPreview_ = on; }
@@ -74,6 +75,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -83,10 +85,17 @@ private:
     // F11, Ctrl+Plus, Ctrl+Minus, Ctrl+0; true when the key was one of them.
     bool sizeKey(const QKeyEvent &key);
     void showAtChosenSize();
+    // The factor the window is shown at now.
+    qreal zoom() const;
     QSize zoomedSize(qreal factor) const;
+    // A laid-out window's font follows the zoom, or in full screen the room.
+    void followZoom();
     void resizeOnDisplay(const QSize &size);
     ScaledLayout layout_{this};
     bool handleKey(const QKeyEvent &event);
     bool loaded_ = false;
     bool keyPreview_ = false;
+    // Where the window's frame stood last as a window, to go back there
+    // from full screen; none before it was ever shown as a window.
+    std::optional<QPoint> windowedAt_;
 };

@@ -13,4 +13,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    class Style;
+    Style *style_;
 };

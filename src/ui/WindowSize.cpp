@@ -37,8 +37,11 @@ void setZoom(qreal factor) {
 }
 
 qreal stepped(qreal factor, int steps) {
-    const qreal quarters = steps > 0 ? std::floor(factor / zoomStep + 1e-6) + steps
-                                     : std::ceil(factor / zoomStep - 1e-6) + steps;
+    // A window's size is whole pixels: its factor may miss a quarter by a
+    // rounding error, and is taken as that quarter.
+    constexpr qreal nearly = 0.01;
+    const qreal quarters = steps > 0 ? std::floor(factor / zoomStep + nearly) + steps
+                                     : std::ceil(factor / zoomStep - nearly) + steps;
     return std::clamp(quarters * zoomStep, smallestZoom, largestZoom);
 }
 

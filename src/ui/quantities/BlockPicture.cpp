@@ -38,8 +38,10 @@ void paint(QPainter &painter, const BlockCounts &counts) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     // A hairline at the designed size; on an enlarged painter a line as
-    // thick as the enlargement, still without smoothed edges.
-    const bool enlarged = painter.worldTransform().m11() > 1;
+    // thick as the enlargement, still without smoothed edges. A display
+    // scaled by the system enlarges without the painter knowing.
+    const bool enlarged = painter.worldTransform().m11() > 1 ||
+                          (painter.device() && painter.device()->devicePixelRatioF() > 1);
     painter.setPen(QPen(QColor(red, green, blue), enlarged ? 1 : 0));
     painter.setBrush(Qt::NoBrush);
     for (int n = 1; n <= counts.thousands; ++n)

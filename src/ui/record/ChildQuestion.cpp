@@ -1,8 +1,12 @@
 #include "ChildQuestion.h"
 
+#include "ui/Button.h"
+#include "ui/DisplayRoom.h"
+#include "ui/Screen.h"
+#include "ui/ScrollingLayout.h"
+
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -15,19 +19,23 @@ ChildQuestion::ChildQuestion(const QStringList &names, QWidget *parent) : QDialo
     setObjectName(QStringLiteral("WerUebt"));
     setWindowTitle(QStringLiteral("Wer übt?"));
     setModal(true);
+    // As large as the screen behind it: buttons a child at a board can hit.
+    const qreal factor = std::max<qreal>(1, Screen::frontScale().factor);
     auto *layout = new QVBoxLayout(this);
     auto *question = new QLabel(QStringLiteral("Wer übt?"), this);
     QFont big = question->font();
-    big.setPointSize(namePointSize);
+    big.setPointSizeF(namePointSize * factor);
     question->setFont(big);
     question->setAlignment(Qt::AlignCenter);
     layout->addWidget(question);
     for (const QString &name : names) {
-        auto *button = new QPushButton(name, this);
+        auto *button = new Button(name, this);
+        button->setMarkFactor(factor);
         button->setObjectName(QStringLiteral("Kind%1").arg(buttons_.size() + 1));
         button->setAccessibleName(name);
         button->setFont(big);
-        button->setMinimumSize(nameMinimumWidth, nameMinimumHeight);
+        button->setMinimumSize(qRound(nameMinimumWidth * factor),
+                               qRound(nameMinimumHeight * factor));
         button->setAutoDefault(true);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, name] {
@@ -37,6 +45,9 @@ ChildQuestion::ChildQuestion(const QStringList &names, QWidget *parent) : QDialo
         layout->addWidget(button);
         buttons_ << button;
     }
+    // Many names or a small display: the names scroll, the box stays whole.
+    const QWidget *page = putLayoutInScrollArea(this);
+    resize(page->sizeHint().boundedTo(DisplayRoom::clientRoom(this)));
     if (!buttons_.isEmpty())
         buttons_.first()->setFocus();
 }

@@ -80,6 +80,8 @@ RecordView::RecordView(RecordStore &store)
                           RecordFormat::mistakeColumns(), this);
     layout->addWidget(mistakes_, 2);
     layout->addWidget(makeButtonRow());
+    // Its layout places the controls: the window takes the room it gets.
+    setKind(WindowKind::LaidOut);
     resize(960, 760);
 }
 

@@ -184,6 +184,10 @@ bool OrderingScreen::keyDown(int code) {
         return true;
     case KeyCode::Backspace:
         takeBack();
+        // The keys go on with the number taken back: Space places it again,
+        // also when the last placement had sent the focus on to OKAY.
+        if (chosen_ >= 0)
+            numbers_.at(chosen_)->setFocus();
         return true;
     default:
         return false;

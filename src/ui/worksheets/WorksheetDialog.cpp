@@ -89,7 +89,7 @@ WorksheetDialog::WorksheetDialog(const Session &session)
 
     // A larger window gives the text field the room; the list widens with
     // it and the printout row stays below it.
-    setGrowing();
+    setKind(WindowKind::Growing);
     follow(typeList_, Qt::RightEdge);
     follow(textField_, Qt::RightEdge | Qt::BottomEdge);
     for (QPushButton *button : findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))

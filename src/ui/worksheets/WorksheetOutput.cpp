@@ -3,6 +3,7 @@
 #include "PdfFileDialog.h"
 #include "PdfFolder.h"
 #include "WorksheetPrinting.h"
+#include "ui/BoxScale.h"
 #include "ui/Dialogs.h"
 
 #include <QDir>
@@ -113,6 +114,13 @@ void WorksheetOutput::preview(Document document, const QString &text) {
         printer = WorksheetPrinting::pdfPrinter(suggestedPath(document));
     QPrintPreviewDialog dialog(printer.get(), parent_);
     dialog.setWindowTitle(words.previewTitle);
+    // Over a board in full screen the pages fill the display as well.
+    BoxScale::likeFront(dialog);
+    if (parent_ && parent_->window()->isFullScreen()) {
+        // Placed first, so that Qt does not centre it over its parent.
+        dialog.setGeometry(parent_->window()->geometry());
+        dialog.setWindowState(Qt::WindowFullScreen);
+    }
     bool painted = true;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter *target) { painted = WorksheetPrinting::print(text, *target); });
