@@ -1,17 +1,12 @@
 #include "ServerConnection.h"
 
+#include "store/server/ServerSchema.h"
+
 #include <QSqlDatabase>
 
 namespace ServerConnection {
 
 namespace {
-
-// connect_timeout bounds a connection attempt to a host that drops packets
-// (133 s otherwise), tcp_user_timeout and the keepalives a connection that
-// dies mid-query (about 15 min otherwise).
-const QString timeouts =
-    QStringLiteral("connect_timeout=3;tcp_user_timeout=5000;keepalives=1;keepalives_idle=5;"
-                   "keepalives_interval=2;keepalives_count=2");
 
 bool says(const QString &text, std::initializer_list<const char *> phrases) {
     for (const char *phrase : phrases)
@@ -27,7 +22,7 @@ QSqlDatabase open(const QString &connection, const QString &service) {
     // A service name is one word; anything else would become further options.
     QString name = service;
     name.remove(QLatin1Char(';')).remove(QLatin1Char('=')).remove(QLatin1Char(' '));
-    db.setConnectOptions(QStringLiteral("service=%1;%2").arg(name, timeouts));
+    db.setConnectOptions(ServerSchema::connectOptions(name));
     db.open();
     return db;
 }

@@ -10,9 +10,6 @@
 // The class server's SQL for a classroom computer and a teacher's program.
 namespace ServerQueries {
 
-// The server's schema version this program knows.
-constexpr int knownSchemaVersion = 1;
-
 struct Identity {
     enum class Kind { None, Computer, Teacher };
     Kind kind = Kind::None;

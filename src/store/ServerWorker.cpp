@@ -1,6 +1,7 @@
 #include "ServerWorker.h"
 
 #include "ServerConnection.h"
+#include "store/server/ServerSchema.h"
 
 #include <QTimer>
 
@@ -62,8 +63,11 @@ void ServerWorker::runJob(quint64 id, const std::function<QVariant(QSqlDatabase 
     if (connected())
         db = QSqlDatabase::database(connection_, false);
     const QVariant result = job(db);
-    if (db.isValid() && !db.isOpen())
-        fail(db.lastError());
+    const bool lost = db.isValid() && !db.isOpen();
+    const QSqlError error = db.lastError();
+    db = QSqlDatabase(); // the connection is closed by name only when no handle is left
+    if (lost)
+        fail(error);
     emit jobDone(id, result);
 }
 
@@ -75,23 +79,25 @@ bool ServerWorker::connected() const {
 
 bool ServerWorker::connectAndIdentify() {
     disconnect();
-    QSqlDatabase db = ServerConnection::open(connection_, service_);
-    if (!db.isOpen()) {
-        fail(db.lastError());
-        return false;
+    ServerQueries::Identity who;
+    {
+        QSqlDatabase db = ServerConnection::open(connection_, service_);
+        if (db.isOpen())
+            who = ServerQueries::identify(db);
+        else
+            who.error = db.lastError();
     }
-    const ServerQueries::Identity who = ServerQueries::identify(db);
     if (who.error.isValid()) {
         fail(who.error);
         return false;
     }
-    if (who.schemaVersion > ServerQueries::knownSchemaVersion) {
+    if (who.schemaVersion > ServerSchema::version()) {
         fail(ClassServerStatus::State::Newer,
              QStringLiteral("Der Klassenserver ist neuer als dieses Programm (Version %1 statt "
                             "%2). Bis das Programm aktualisiert ist, wird nichts gesendet; die "
                             "Antworten bleiben auf diesem Rechner.")
                  .arg(who.schemaVersion)
-                 .arg(ServerQueries::knownSchemaVersion));
+                 .arg(ServerSchema::version()));
         return false;
     }
     if (who.kind == ServerQueries::Identity::Kind::None) {
@@ -117,13 +123,19 @@ void ServerWorker::work() {
         return;
     QList<RosterChild> roster;
     QSqlError error;
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (!ServerQueries::readRoster(db, &roster, &error)) {
+    bool read = false;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        read = ServerQueries::readRoster(db, &roster, &error);
+    }
+    if (!read) {
         fail(error);
         return;
     }
-    if (queueOpen_ && queue_.replaceRoster(roster))
+    if (queueOpen_ && roster != roster_ && queue_.replaceRoster(roster)) {
+        roster_ = roster;
         emit rosterChanged();
+    }
     sendWaiting();
     publish();
 }
@@ -145,8 +157,11 @@ bool ServerWorker::sendTable(LocalQueue::Table table) {
         const QList<LocalQueue::Row> rows = queue_.waiting(table, rowsPerBatch);
         if (rows.isEmpty())
             return true;
-        QSqlDatabase db = QSqlDatabase::database(connection_, false);
-        const ServerQueries::BatchResult result = ServerQueries::send(db, table, rows);
+        ServerQueries::BatchResult result;
+        {
+            QSqlDatabase db = QSqlDatabase::database(connection_, false);
+            result = ServerQueries::send(db, table, rows);
+        }
         bool kept = result.sent.isEmpty() || queue_.markSent(table, result.sent);
         if (!result.sent.isEmpty())
             status_.lastBatch = QDateTime::currentDateTimeUtc();

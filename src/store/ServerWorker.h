@@ -60,6 +60,7 @@ private:
     LocalQueue queue_;
     bool queueOpen_ = false;
     ClassServerStatus status_;
+    QList<RosterChild> roster_; // as last copied
     QString told_;
     int retryMs_ = 0;
     QTimer *retry_ = nullptr;

@@ -33,6 +33,10 @@ struct RosterChild {
     QString name;
 };
 
+inline bool operator==(const RosterChild &a, const RosterChild &b) {
+    return a.id == b.id && a.className == b.className && a.name == b.name;
+}
+
 // The kinds of events the program records.
 namespace RecordEventKind {
 inline QString reward() {
