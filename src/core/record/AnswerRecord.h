@@ -6,7 +6,6 @@
 // One judged answer, as the learning record keeps it.
 struct AnswerRecord {
     QString child;    // "" = the login account's own record
-    QString childId;  // the class server's id of the child; "" = never sent anywhere
     QString exercise; // the exercise's worksheet type name, one of WorksheetTasks::types()
     int range = 0;    // the number range the task was drawn from
     QString task;     // as the child saw it: "Nachbarn (Zehner) von 4 099"
@@ -15,6 +14,7 @@ struct AnswerRecord {
     int attempt = 1; // 1 = first try at this task, 2 = second try at the same task, ...
     QDateTime at;    // when it was judged
     qint64 millisecondsShown = 0; // since the task appeared
+    QString childId = {};         // the class server's id of the child; "" = never sent anywhere
 };
 
 // Rewards played and worksheets printed or saved.
