@@ -1,6 +1,6 @@
 #include "ServerQueries.h"
 
-#include "ServerConnection.h"
+#include "SenderFaults.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -82,7 +82,7 @@ BatchResult rowByRow(QSqlDatabase &db, LocalQueue::Table table,
             continue;
         }
         QSqlError ignored;
-        if (!ServerConnection::isRowFault(error) ||
+        if (!SenderFaults::isRowFault(error) ||
             !run(db, QStringLiteral("ROLLBACK TO SAVEPOINT one_row"), &ignored)) {
             result.error = error;
             db.rollback();
@@ -149,7 +149,7 @@ BatchResult send(QSqlDatabase &db, LocalQueue::Table table, const QList<LocalQue
     QSqlError error;
     if (!insert(db, table, rows, &error)) {
         db.rollback();
-        if (ServerConnection::isRowFault(error))
+        if (SenderFaults::isRowFault(error))
             return rowByRow(db, table, rows);
         result.error = error;
         return result;

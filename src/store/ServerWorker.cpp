@@ -1,6 +1,7 @@
 #include "ServerWorker.h"
 
-#include "ServerConnection.h"
+#include "SenderFaults.h"
+#include "store/server/ServerConnection.h"
 #include "store/server/ServerSchema.h"
 
 #include <QTimer>
@@ -91,12 +92,19 @@ bool ServerWorker::connected() const {
 bool ServerWorker::connectAndIdentify() {
     disconnect();
     ServerQueries::Identity who;
+    QString problem;
     {
-        QSqlDatabase db = ServerConnection::open(connection_, service_);
-        if (db.isOpen())
-            who = ServerQueries::identify(db);
+        ServerConnection::Opened opened = ServerConnection::open(connection_, service_);
+        if (opened.db.isOpen())
+            who = ServerQueries::identify(opened.db);
+        else if (opened.db.isValid())
+            who.error = opened.db.lastError();
         else
-            who.error = db.lastError();
+            problem = opened.problem; // no driver, or not a service name
+    }
+    if (!problem.isEmpty()) {
+        fail(ClassServerStatus::State::Refused, problem);
+        return false;
     }
     if (who.error.isValid()) {
         fail(who.error);
@@ -204,7 +212,7 @@ bool ServerWorker::sendTable(LocalQueue::Table table) {
 }
 
 void ServerWorker::fail(const QSqlError &error) {
-    const ServerConnection::Problem problem = ServerConnection::describe(error, service_);
+    const SenderFaults::Problem problem = SenderFaults::describe(error, service_);
     fail(problem.refused ? ClassServerStatus::State::Refused : ClassServerStatus::State::Offline,
          problem.text);
 }

@@ -28,7 +28,7 @@ for lib in Qt6Core Qt6Gui Qt6Widgets Qt6TextToSpeech Qt6Sql Qt6Charts; do
     [ -n "$owner" ] || fail "no installed package holds lib$lib.so.6"
     libraries+=("$owner")
 done
-for p in "${libraries[@]}" libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n; do
+for p in "${libraries[@]}" libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins qt6-translations-l10n; do
     grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "no dependency on $p"
 done
 # Reading aloud works with a speech engine and a German voice, which the
@@ -39,7 +39,7 @@ for p in qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
     grep -q "\b$p\b" <<<"$recommends" || fail "$p is not recommended"
 done
 
-files=(usr/bin/zubzahlen usr/share/applications/zubzahlen.desktop
+files=(usr/bin/zubzahlen usr/bin/zubzahlen-klassenserver usr/share/applications/zubzahlen.desktop
     usr/share/icons/hicolor/scalable/apps/zubzahlen.svg
     usr/share/metainfo/org.example.zubzahlen.metainfo.xml)
 listing=$(dpkg-deb -c "$deb")
@@ -86,6 +86,15 @@ status=0
 (cd "$home" && HOME="$home" PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen \
     timeout 3 $(field Exec) >"$work/run.log" 2>&1) || status=$?
 [ "$status" -eq 124 ] || { cat "$work/run.log"; fail "the program ended with status $status"; }
+
+# The school administrator's command, as installed: its German help, and a
+# clear refusal with status 2 when called without a command.
+tool="$root/usr/bin/zubzahlen-klassenserver"
+"$tool" --help | grep -q "^Aufruf: zubzahlen-klassenserver" || fail "the tool's --help"
+status=0
+"$tool" >"$work/tool.log" 2>&1 || status=$?
+[ "$status" -eq 2 ] && grep -q "Es fehlt, was zu tun ist" "$work/tool.log" ||
+    { cat "$work/tool.log"; fail "the tool without a command ended with status $status"; }
 
 "${dpkg_root[@]}" -r zubzahlen >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -r"; }
 left=$(find "$root/usr" -type f 2>/dev/null || true)

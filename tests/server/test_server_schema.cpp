@@ -36,6 +36,8 @@ private slots:
     void setUpTwiceChangesNothing();
     void newerServerIsLeftAlone();
     void onlyTheOwnerSetsUp();
+    void longDatabaseNameIsRefused();
+    void schemaSurvivesAServerCrash();
 
 private:
     QSqlDatabase connect(const QString &service);
@@ -116,6 +118,44 @@ void ServerSchemaTest::onlyTheOwnerSetsUp() {
     QVERIFY(db.isOpen());
     ServerSchema::Result result = ServerSchema::setUp(db);
     QVERIFY(result.outcome == ServerSchema::Outcome::NotOwner);
+}
+
+// The server cuts role names at 63 bytes: two long school names could share
+// one group role, and so each other's rights.
+void ServerSchemaTest::longDatabaseNameIsRefused() {
+    const QString name = QString(ServerSchema::maxDatabaseNameBytes() + 1, QLatin1Char('s'));
+    QVERIFY2(server->createDatabase(name, QStringLiteral("it-lang"), QStringLiteral("pw4")),
+             qPrintable(server->error()));
+    server->addService(QStringLiteral("lang"), name, QStringLiteral("it-lang"),
+                       QStringLiteral("pw4"));
+    QSqlDatabase db = connect(QStringLiteral("lang"));
+    QVERIFY(db.isOpen());
+    const ServerSchema::Result result = ServerSchema::setUp(db);
+    QVERIFY(result.outcome == ServerSchema::Outcome::Failed);
+    QVERIFY2(result.error.contains(QStringLiteral("zu lang")), qPrintable(result.error));
+    QCOMPARE(server
+                 ->value(QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname LIKE "
+                                        "'zub%ssssss%'"))
+                 .toInt(),
+             0);
+    QCOMPARE(
+        server->value(QStringLiteral("SELECT to_regclass('zub_schema') IS NULL"), name).toBool(),
+        true);
+}
+
+// The fault tests stop the server as a crash would and start it again.
+void ServerSchemaTest::schemaSurvivesAServerCrash() {
+    QSqlDatabase db = connect(QStringLiteral("nord"));
+    QVERIFY(db.isOpen());
+    QVERIFY(server->stop(true));
+    QVERIFY(!server->isRunning());
+    QString error;
+    QCOMPARE(ServerSchema::serverVersion(db, &error), -1);
+    QVERIFY2(server->start(), qPrintable(server->error()));
+    db.close();
+    QVERIFY(db.open());
+    QCOMPARE(ServerSchema::serverVersion(db, &error), ServerSchema::version());
+    QCOMPARE(ServerSchema::setUp(db).outcome, ServerSchema::Outcome::Unchanged);
 }
 
 QTEST_GUILESS_MAIN(ServerSchemaTest)

@@ -314,10 +314,22 @@ PgClientFiles PrivatePostgres::addService(const QString &service, const QString 
                                       .arg(service, dir_)
                                       .arg(port())
                                       .arg(database, role));
-    appendText(files.passFile, QStringLiteral("%1:%2:%3:%4:%5\n")
-                                   .arg(passField(dir_))
-                                   .arg(port())
-                                   .arg(passField(database), passField(role), passField(password)));
+    // libpq takes the first matching line: a new password replaces the old one.
+    const QString key = QStringLiteral("%1:%2:%3:%4:")
+                            .arg(passField(dir_))
+                            .arg(port())
+                            .arg(passField(database), passField(role));
+    QString lines;
+    QFile old(files.passFile);
+    if (old.open(QIODevice::ReadOnly)) {
+        for (const QString &line : QString::fromUtf8(old.readAll()).split(QLatin1Char('\n'))) {
+            if (!line.isEmpty() && !line.startsWith(key))
+                lines += line + QLatin1Char('\n');
+        }
+        old.close();
+        old.remove();
+    }
+    appendText(files.passFile, lines + key + passField(password) + QLatin1Char('\n'));
     return files;
 }
 

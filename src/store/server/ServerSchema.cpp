@@ -132,7 +132,9 @@ bool migrate(QSqlDatabase &db, int from, QString *error) {
     const QString computers = computerGroup(database);
     const QString teachers = teacherGroup(database);
     if (database.toUtf8().size() > maxDatabaseNameBytes()) {
-        *error = QStringLiteral("database name longer than %1 bytes").arg(maxDatabaseNameBytes());
+        *error = QStringLiteral("Der Name der Datenbank ist zu lang für die Rollen des "
+                                "Klassenservers (höchstens %1 Byte).")
+                     .arg(maxDatabaseNameBytes());
         return false;
     }
     if (!ensureGroup(db, computers, error) || !ensureGroup(db, teachers, error))

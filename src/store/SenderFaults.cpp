@@ -1,10 +1,8 @@
-#include "ServerConnection.h"
-
-#include "store/server/ServerSchema.h"
+#include "SenderFaults.h"
 
 #include <QSqlDatabase>
 
-namespace ServerConnection {
+namespace SenderFaults {
 
 namespace {
 
@@ -16,26 +14,6 @@ bool says(const QString &text, std::initializer_list<const char *> phrases) {
 }
 
 } // namespace
-
-QSqlDatabase open(const QString &connection, const QString &service) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-    // A service name is one word; anything else would become further options.
-    QString name = service;
-    name.remove(QLatin1Char(';')).remove(QLatin1Char('=')).remove(QLatin1Char(' '));
-    db.setConnectOptions(ServerSchema::connectOptions(name));
-    db.open();
-    return db;
-}
-
-void close(const QString &connection) {
-    if (!QSqlDatabase::contains(connection))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(connection, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-}
 
 bool isRowFault(const QSqlError &error) {
     const QString state = error.nativeErrorCode();
@@ -81,4 +59,4 @@ Problem describe(const QSqlError &error, const QString &service) {
             QStringLiteral("Der Klassenserver meldet: %1").arg(error.databaseText().trimmed())};
 }
 
-} // namespace ServerConnection
+} // namespace SenderFaults

@@ -4,16 +4,8 @@
 #include <QSqlError>
 #include <QString>
 
-// The connection to the class server: a PostgreSQL service named in the
-// settings; host, database, user and TLS come from libpq's service file, the
-// password from its password file. Used on the sender's thread only.
-namespace ServerConnection {
-
-// Opens under the connection name with bounded waits, so that a dead network
-// costs seconds, not minutes. The result may be closed: see lastError().
-QSqlDatabase open(const QString &connection, const QString &service);
-void close(const QString &connection);
-
+// What the class server's errors mean for the sender.
+namespace SenderFaults {
 // A statement's error that concerns its row alone (a value the server does
 // not accept, a child unknown there or not of this computer's classes): the
 // row is set aside, the rest goes on.
@@ -28,4 +20,4 @@ struct Problem {
 };
 Problem describe(const QSqlError &error, const QString &service);
 
-} // namespace ServerConnection
+} // namespace SenderFaults
