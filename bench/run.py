@@ -8,6 +8,10 @@ Scripted child memory: peak memory (max RSS) of the soak test after 10 000
 and after 100 000 actions (fixed seed) and the difference; the worksheet text
 the dialog keeps on purpose is reported beside it and allowed for.
 
+Class server sender (bench/sender_bench, run by more.py with the other
+*_bench programs): 25 computers' queues of 4 000 answers to a private
+PostgreSQL server, the time until all arrived and the GUI thread's longest stall.
+
 Start-up: wall time from process start until the menu's first paint has been
 handled and the process has ended, and peak memory, beside a bare Qt window
 built by the same project; several runs each, medians and the ratio.

@@ -18,6 +18,7 @@ private slots:
 
     void keyboardChoosesTheChild();
     void noNamesNoQuestion();
+    void classFirstThenChild();
 };
 
 void ChildQuestionTest::keyboardChoosesTheChild() {
@@ -61,6 +62,37 @@ void ChildQuestionTest::noNamesNoQuestion() {
     QCoreApplication::processEvents();
     QCOMPARE(asked, 0);
     QCOMPARE(testApp().recorder().child(), QString());
+}
+
+// A classroom computer serving two classes: the class first, then its
+// children; the child's server id goes with the name.
+void ChildQuestionTest::classFirstThenChild() {
+    ChildQuestion question(
+        {{QStringLiteral("id-ben"), QStringLiteral("3b"), QStringLiteral("Ben")},
+         {QStringLiteral("id-ada"), QStringLiteral("3a"), QStringLiteral("Ada")},
+         {QStringLiteral("id-cem"), QStringLiteral("3b"), QStringLiteral("Cem")}});
+    question.show();
+    auto captions = [&] {
+        QStringList list;
+        for (QPushButton *b : question.findChildren<QPushButton *>())
+            if (b->isVisible())
+                list << b->objectName() + QLatin1Char('=') + b->accessibleName();
+        return list;
+    };
+    QCOMPARE(captions(), (QStringList{"Klasse1=Klasse 3b", "Klasse2=Klasse 3a"}));
+    QTest::keyClick(question.focusWidget(), Qt::Key_Return); // 3b by keyboard
+    QTRY_COMPARE(captions(), (QStringList{"Kind1=Ben", "Kind2=Cem",
+                                          QStringLiteral("AndereKlasse=« Andere Klasse")}));
+    QTest::mouseClick(question.findChild<QPushButton *>(QStringLiteral("AndereKlasse")),
+                      Qt::LeftButton);
+    QTRY_COMPARE(captions().size(), 2);
+    QTest::mouseClick(question.findChild<QPushButton *>(QStringLiteral("Klasse2")), Qt::LeftButton);
+    QTRY_COMPARE(captions(),
+                 (QStringList{"Kind1=Ada", QStringLiteral("AndereKlasse=« Andere Klasse")}));
+    QTest::mouseClick(question.findChild<QPushButton *>(QStringLiteral("Kind1")), Qt::LeftButton);
+    QTRY_COMPARE(question.result(), int(QDialog::Accepted));
+    QCOMPARE(question.chosen(), QStringLiteral("Ada"));
+    QCOMPARE(question.chosenId(), QStringLiteral("id-ada"));
 }
 
 QTEST_MAIN(ChildQuestionTest)

@@ -11,6 +11,7 @@
 #include "ui/quantities/PicturesScreen.h"
 #include "ui/quantities/QuantitiesScreen.h"
 #include "ui/record/ChildQuestion.h"
+#include "ui/record/ClassServerLine.h"
 #include "ui/record/RecordView.h"
 #include "ui/relations/ComparisonScreen.h"
 #include "ui/relations/CountingScreen.h"
@@ -183,21 +184,52 @@ RecordView &App::recordView() {
         // the answers back to the login account.
         QObject::connect(recordView_, &RecordView::childRenamed, &recorder_,
                          [this](const QString &from, const QString &to) {
-                             if (recorder_.child() == from)
+                             if (recorder_.child() == from && recorder_.childId().isEmpty())
                                  recorder_.setChild(to);
                          });
+        // A child of the class server is not among the names kept here.
         QObject::connect(recordView_, &RecordView::childrenChanged, &recorder_, [this] {
-            if (!store_.children().contains(recorder_.child()))
+            if (recorder_.childId().isEmpty() && !store_.children().contains(recorder_.child()))
                 recorder_.setChild(QString());
         });
+        if (classServer_)
+            recordView_->classServerLine().watch(classServer_.get());
     }
     return *recordView_;
 }
 
 void App::askWhoPractises() {
+    const QList<RosterChild> roster = classServer_ ? store_.roster() : QList<RosterChild>();
+    if (!roster.isEmpty()) {
+        asked_ = true;
+        ChildQuestion question(roster);
+        question.exec();
+        recorder_.setChild(question.chosen(), question.chosenId());
+        return;
+    }
     const QStringList names = store_.children();
-    if (!names.isEmpty())
+    if (!names.isEmpty()) {
+        asked_ = true;
         recorder_.setChild(ChildQuestion::ask(names));
+    }
+}
+
+void App::startClassServer() {
+    if (classServer_)
+        return;
+    const QString service = ClassServer::configuredService();
+    if (service.isEmpty())
+        return;
+    classServer_ = std::make_unique<ClassServer>(service, store_.path());
+    QObject::connect(&recorder_, &Recorder::recorded, classServer_.get(), &ClassServer::nudge);
+    // On a computer's first day the children arrive after start: asked then,
+    // while the menu waits.
+    QObject::connect(classServer_.get(), &ClassServer::rosterChanged, menu_, [this] {
+        if (!asked_ && menu_->isVisible() && !QApplication::activeModalWidget())
+            askWhoPractises();
+    });
+    if (recordView_)
+        recordView_->classServerLine().watch(classServer_.get());
 }
 
 MemoryScreen &App::memory() {
@@ -214,6 +246,7 @@ void App::start() {
     auto *firstPaint = new FirstPaint([this] {
         QTimer::singleShot(0, menu_, [this] {
             openRecord();
+            startClassServer();
             askWhoPractises();
         });
     });

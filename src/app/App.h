@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Session.h"
+#include "store/ClassServer.h"
 #include "store/RecordStore.h"
 #include "ui/Screen.h"
 #include "ui/record/Recorder.h"
@@ -8,6 +9,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class ComparisonScreen;
@@ -66,6 +68,10 @@ public:
     void start();
     // Opens the learning record and hands it to the recorder (once).
     void openRecord();
+    // The sender to the class server, when one is configured in Qt's settings
+    // (classServer/service); without one no network code runs at all.
+    void startClassServer();
+    ClassServer *classServer() { return classServer_.get(); }
 
     // A screen left by its own way out brings the menu back.
     void returnsToMenu(Screen &screen);
@@ -74,7 +80,8 @@ private:
     // The screen in this slot, created on first use and sent back to the menu
     // when it is left.
     template <class T> T &created(QPointer<T> &slot);
-    // "Wer übt?" when the record has names; the answers then go to the child chosen.
+    // "Wer übt?" when the record has names, or the class server's children
+    // of this computer; the answers then go to the child chosen.
     void askWhoPractises();
 
     Session session_;
@@ -97,6 +104,8 @@ private:
     QPointer<WorksheetDialog> worksheet_;
     QPointer<MemoryScreen> memory_;
     QPointer<RecordView> recordView_;
+    std::unique_ptr<ClassServer> classServer_;
+    bool asked_ = false;
 };
 
 // Names the program to Qt: its per-user settings (the folder of the last

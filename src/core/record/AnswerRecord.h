@@ -14,6 +14,7 @@ struct AnswerRecord {
     int attempt = 1; // 1 = first try at this task, 2 = second try at the same task, ...
     QDateTime at;    // when it was judged
     qint64 millisecondsShown = 0; // since the task appeared
+    QString childId = {};         // the class server's id of the child; "" = never sent anywhere
 };
 
 // Rewards played and worksheets printed or saved.
@@ -22,7 +23,19 @@ struct RecordEvent {
     QString kind;   // German, e.g. "Belohnung", "Arbeitsblatt gedruckt", "Arbeitsblatt als PDF"
     QString detail; // e.g. the file name
     QDateTime at;
+    QString childId = {}; // as in AnswerRecord
 };
+
+// A child of one of this computer's classes, as the class server lists it.
+struct RosterChild {
+    QString id; // the server's UUID; it never changes, the name may
+    QString className;
+    QString name;
+};
+
+inline bool operator==(const RosterChild &a, const RosterChild &b) {
+    return a.id == b.id && a.className == b.className && a.name == b.name;
+}
 
 // The kinds of events the program records.
 namespace RecordEventKind {

@@ -1,5 +1,6 @@
 #include "RecordView.h"
 
+#include "ClassServerLine.h"
 #include "RecordChart.h"
 #include "RecordFormat.h"
 #include "core/record/RecordStatistics.h"
@@ -79,6 +80,8 @@ RecordView::RecordView(RecordStore &store)
     mistakes_ = makeTable(QStringLiteral("Fehler"), QStringLiteral("Häufige Fehler"),
                           RecordFormat::mistakeColumns(), this);
     layout->addWidget(mistakes_, 2);
+    classServer_ = new ClassServerLine(this);
+    layout->addWidget(classServer_);
     layout->addWidget(makeButtonRow());
     // Its layout places the controls: the window takes the room it gets.
     setKind(WindowKind::LaidOut);

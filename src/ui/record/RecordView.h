@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class ClassServerLine;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -37,6 +38,7 @@ public:
         appendTask_ = std::move(append);
     }
     WorksheetOutput &output() { return output_; }
+    ClassServerLine &classServerLine() { return *classServer_; }
 
     // The chosen child ("" = the login account's own record) and period.
     QString child() const;
@@ -82,6 +84,7 @@ private:
     QTableWidget *exercises_;
     RecordChart *chart_;
     QTableWidget *mistakes_;
+    ClassServerLine *classServer_;
     QList<AnswerRecord> answers_;
     WorksheetOutput output_;
     CsvPathAsker askCsvPath_;

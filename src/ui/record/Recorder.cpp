@@ -56,13 +56,15 @@ void Recorder::setStore(RecordStore *store) {
         write(event);
 }
 
-void Recorder::setChild(const QString &child) {
+void Recorder::setChild(const QString &child, const QString &childId) {
     child_ = child;
+    childId_ = childId;
 }
 
 void Recorder::record(const AnswerRecord &answer) {
     AnswerRecord item = answer;
     item.child = child_;
+    item.childId = childId_;
     if (store_)
         write(item);
     else
@@ -72,6 +74,7 @@ void Recorder::record(const AnswerRecord &answer) {
 void Recorder::record(const RecordEvent &event) {
     RecordEvent item = event;
     item.child = child_;
+    item.childId = childId_;
     if (store_)
         write(item);
     else

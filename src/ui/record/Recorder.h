@@ -23,9 +23,11 @@ public:
     void setStore(RecordStore *store);
     RecordStore *store() const { return store_; }
 
-    // "" = the login account's own record.
-    void setChild(const QString &child);
+    // "" = the login account's own record; childId: the class server's id
+    // of the child ("" = a name known only on this computer).
+    void setChild(const QString &child, const QString &childId = {});
     QString child() const { return child_; }
+    QString childId() const { return childId_; }
 
     // Whether the last write failed.
     bool failing() const { return failing_; }
@@ -45,6 +47,7 @@ private:
     QList<AnswerRecord> waitingAnswers_;
     QList<RecordEvent> waitingEvents_;
     QString child_;
+    QString childId_;
     bool failing_ = false;
     bool told_ = false;
 };
