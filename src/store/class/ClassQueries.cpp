@@ -111,6 +111,11 @@ bool renameChild(QSqlDatabase &db, const QString &id, const QString &name) {
            query.numRowsAffected() == 1;
 }
 
+bool removeAnswers(QSqlDatabase &db, const QString &id) {
+    return inTransaction(db, {{QStringLiteral("DELETE FROM events WHERE child_id = ?"), {id}},
+                              {QStringLiteral("DELETE FROM answers WHERE child_id = ?"), {id}}});
+}
+
 bool removeChild(QSqlDatabase &db, const QString &id) {
     return inTransaction(
         db,

@@ -37,6 +37,8 @@ std::optional<QList<ServerChild>> children(QSqlDatabase &db);
 // A new child in the class; its new id.
 std::optional<QString> addChild(QSqlDatabase &db, const QString &className, const QString &name);
 bool renameChild(QSqlDatabase &db, const QString &id, const QString &name);
+// The child's answers and events, in one transaction.
+bool removeAnswers(QSqlDatabase &db, const QString &id);
 // The child with all its answers and events, in one transaction.
 bool removeChild(QSqlDatabase &db, const QString &id);
 

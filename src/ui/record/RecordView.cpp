@@ -2,6 +2,7 @@
 
 #include "RecordChart.h"
 #include "RecordFormat.h"
+#include "class/TeacherRecord.h"
 #include "core/record/RecordStatistics.h"
 #include "store/RecordStore.h"
 
@@ -12,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -67,18 +69,25 @@ RecordView::RecordView(RecordStore &store)
       output_(this), askCsvPath_(&askCsvFile), now_([] { return QDateTime::currentDateTime(); }) {
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(makeChoiceRow());
-    status_ = new QLabel(this);
+    // The child's figures; a class's panel takes their place.
+    pages_ = new QStackedWidget(this);
+    childPage_ = new QWidget(pages_);
+    auto *child = new QVBoxLayout(childPage_);
+    child->setContentsMargins(0, 0, 0, 0);
+    status_ = new QLabel(childPage_);
     status_->setObjectName(QStringLiteral("Zusammenfassung"));
-    layout->addWidget(status_);
+    child->addWidget(status_);
     exercises_ = makeTable(QStringLiteral("Uebungen"), QStringLiteral("Übungen"),
-                           RecordFormat::exerciseColumns(), this);
-    layout->addWidget(exercises_, 2);
-    chart_ = new RecordChart(this);
-    layout->addWidget(chart_, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Häufige Fehler:"), this));
+                           RecordFormat::exerciseColumns(), childPage_);
+    child->addWidget(exercises_, 2);
+    chart_ = new RecordChart(childPage_);
+    child->addWidget(chart_, 3);
+    child->addWidget(new QLabel(QStringLiteral("Häufige Fehler:"), childPage_));
     mistakes_ = makeTable(QStringLiteral("Fehler"), QStringLiteral("Häufige Fehler"),
-                          RecordFormat::mistakeColumns(), this);
-    layout->addWidget(mistakes_, 2);
+                          RecordFormat::mistakeColumns(), childPage_);
+    child->addWidget(mistakes_, 2);
+    pages_->addWidget(childPage_);
+    layout->addWidget(pages_, 1);
     layout->addWidget(makeButtonRow());
     resize(960, 760);
 }
@@ -132,6 +141,7 @@ QWidget *RecordView::makeButtonRow() {
             addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption), {});
         connect(button, &QPushButton::clicked, this, b.click);
         layout->addWidget(button);
+        childActions_ << button;
     }
     layout->addStretch();
     QPushButton *close = addButton(QStringLiteral("Schliessen"), QStringLiteral("Schließen"), {});
@@ -149,10 +159,14 @@ void RecordView::showEvent(QShowEvent *event) {
     // Every visit shows the record as it stands now.
     fillChildren(child());
     refresh();
+    if (teacher_)
+        teacher_->update();
 }
 
 void RecordView::fillChildren(const QString &select) {
     children_->clear();
+    if (teacher_)
+        teacher_->addEntries(children_);
     children_->addItem(QStringLiteral("Eigenes Konto (%1)").arg(QDir::home().dirName()), QString());
     for (const QString &name : store_.children())
         children_->addItem(name, name);
@@ -181,8 +195,30 @@ void RecordView::refresh() {
     const bool named = !child().isEmpty();
     rename_->setEnabled(named);
     remove_->setEnabled(named);
-    answers_ = store_.answers(child(), periodStart(period(), now_()));
+    if (teacher_ && teacher_->shows(child(), period()))
+        return;
+    showPanel(nullptr);
+    showAnswers(store_.answers(child(), periodStart(period(), now_())));
+}
 
+void RecordView::setTeacher(TeacherRecord *teacher) {
+    teacher_ = teacher;
+}
+
+void RecordView::showPanel(QWidget *panel) {
+    if (panel && pages_->indexOf(panel) < 0)
+        pages_->addWidget(panel);
+    pages_->setCurrentWidget(panel ? panel : childPage_);
+    for (QPushButton *button : childActions_)
+        button->setVisible(!panel);
+}
+
+void RecordView::showStatus(const QString &text) {
+    status_->setText(text);
+}
+
+void RecordView::showAnswers(const QList<AnswerRecord> &answers) {
+    answers_ = answers;
     const QList<ExerciseSummary> summaries = RecordStatistics::perExercise(answers_);
     QList<QStringList> rows;
     for (const ExerciseSummary &s : summaries)
