@@ -11,6 +11,39 @@ namespace {
 
 const QString driver = QStringLiteral("QSQLITE");
 
+// A random UUID (version 4) made by SQLite itself, so that a record of a
+// million answers migrates in one statement per table.
+const QString uuidExpression = QStringLiteral(
+    "lower(hex(randomblob(4))) || '-' || lower(hex(randomblob(2))) || '-4' ||"
+    " substr(lower(hex(randomblob(2))), 2) || '-' ||"
+    " substr('89ab', 1 + abs(random()) % 4, 1) || substr(lower(hex(randomblob(2))), 2) ||"
+    " '-' || lower(hex(randomblob(6)))");
+
+// Every answer and event gets the id it keeps on the class server, the
+// server's id of its child (NULL: the account's own record or a name known
+// only here, never sent) and its place in the queue to the server. The
+// server's children are copied for "Wer übt?" when the server is away.
+QStringList toClassServer() {
+    QStringList steps;
+    for (const char *table : {"answers", "events"}) {
+        const QString t = QString::fromLatin1(table);
+        steps << QStringLiteral("ALTER TABLE %1 ADD COLUMN id VARCHAR(36)").arg(t)
+              << QStringLiteral("ALTER TABLE %1 ADD COLUMN child_id VARCHAR(36)").arg(t)
+              << QStringLiteral("ALTER TABLE %1 ADD COLUMN queue_state SMALLINT NOT NULL "
+                                "DEFAULT 0")
+                     .arg(t)
+              << QStringLiteral("ALTER TABLE %1 ADD COLUMN set_aside_reason VARCHAR(1000)").arg(t)
+              << QStringLiteral("UPDATE %1 SET id = %2").arg(t, uuidExpression)
+              << QStringLiteral("CREATE UNIQUE INDEX %1_by_id ON %1 (id)").arg(t)
+              << QStringLiteral("CREATE INDEX %1_waiting ON %1 (queue_state)"
+                                " WHERE queue_state = 0 AND child_id IS NOT NULL")
+                     .arg(t);
+    }
+    steps << QStringLiteral("CREATE TABLE server_children (id VARCHAR(36) NOT NULL PRIMARY KEY,"
+                            " class VARCHAR(100) NOT NULL, name VARCHAR(1000) NOT NULL)");
+    return steps;
+}
+
 // Numbered migrations: entry n brings a file from version n to n + 1.
 const QList<QStringList> &migrations() {
     static const QList<QStringList> steps = {
@@ -27,6 +60,7 @@ const QList<QStringList> &migrations() {
                            " at_ms BIGINT NOT NULL)"),
             QStringLiteral("CREATE INDEX events_by_child ON events (child, at_ms)"),
         },
+        toClassServer(),
     };
     return steps;
 }

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTimeZone>
+#include <QUuid>
 #include <QVariant>
 
 namespace {
@@ -20,6 +21,17 @@ using QueryHelpers::LocalTimes;
 
 QSqlDatabase database(const QString &connection) {
     return QSqlDatabase::database(connection, false);
+}
+
+// Made when an answer is first written and kept wherever it is sent, so a
+// batch sent twice is recognised and a new answer never is taken for an old one.
+QVariant newId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// NULL: a name known only on this computer, never sent.
+QVariant serverId(const QString &childId) {
+    return childId.isEmpty() ? QVariant() : QVariant(childId);
 }
 
 qint64 milliseconds(const QDateTime &at) {
@@ -129,19 +141,35 @@ bool RecordStore::write(const QList<QPair<QString, QVariantList>> &statements) {
 }
 
 bool RecordStore::add(const AnswerRecord &answer) {
-    return write({{QStringLiteral("INSERT INTO answers (child, exercise, number_range, task, "
-                                  "given, is_right, attempt, at_ms, shown_ms) "
-                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {text(answer.child), text(answer.exercise), answer.range, text(answer.task),
-                    text(answer.given), answer.right ? 1 : 0, answer.attempt,
-                    milliseconds(answer.at), answer.millisecondsShown}}});
+    return write({{QStringLiteral("INSERT INTO answers (id, child_id, child, exercise, "
+                                  "number_range, task, given, is_right, attempt, at_ms, shown_ms) "
+                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                   {newId(), serverId(answer.childId), text(answer.child), text(answer.exercise),
+                    answer.range, text(answer.task), text(answer.given), answer.right ? 1 : 0,
+                    answer.attempt, milliseconds(answer.at), answer.millisecondsShown}}});
 }
 
 bool RecordStore::add(const RecordEvent &event) {
-    return write(
-        {{QStringLiteral("INSERT INTO events (child, kind, detail, at_ms) "
-                         "VALUES (?, ?, ?, ?)"),
-          {text(event.child), text(event.kind), text(event.detail), milliseconds(event.at)}}});
+    return write({{QStringLiteral("INSERT INTO events (id, child_id, child, kind, detail, at_ms) "
+                                  "VALUES (?, ?, ?, ?, ?, ?)"),
+                   {newId(), serverId(event.childId), text(event.child), text(event.kind),
+                    text(event.detail), milliseconds(event.at)}}});
+}
+
+QList<RosterChild> RecordStore::roster() const {
+    QList<RosterChild> list;
+    QSqlQuery query(database(connection_));
+    if (!query.exec(QStringLiteral("SELECT id, class, name FROM server_children")))
+        return list;
+    while (query.next())
+        list.append(
+            {query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});
+    const QCollator german(QLocale(QLocale::German, QLocale::Germany));
+    std::sort(list.begin(), list.end(), [&german](const RosterChild &a, const RosterChild &b) {
+        const int byClass = german.compare(a.className, b.className);
+        return byClass != 0 ? byClass < 0 : german.compare(a.name, b.name) < 0;
+    });
+    return list;
 }
 
 QStringList RecordStore::children() const {

@@ -41,6 +41,9 @@ public:
     bool add(const AnswerRecord &answer);
     bool add(const RecordEvent &event);
 
+    // The class server's children as last read from it, by class and name.
+    QList<RosterChild> roster() const;
+
     // Names in alphabetical order.
     QStringList children() const;
     bool addChild(const QString &name);

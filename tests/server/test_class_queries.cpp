@@ -124,15 +124,17 @@ void ClassQueriesTest::seed(const QString &childId, const QString &name, int see
         const QString text = QStringLiteral("%1 %2").arg(exercise).arg(next(6));
         const int tries = 1 + (next(4) == 0 ? 1 + next(2) : 0);
         for (int attempt = 1; attempt <= tries; ++attempt) {
-            AnswerRecord a{name,
-                           exercise,
-                           range,
-                           text,
-                           attempt == tries ? "gut" : QString::number(next(3)),
-                           attempt == tries && next(5) != 0,
-                           attempt,
-                           QDateTime::fromMSecsSinceEpoch(at),
-                           1500LL * attempt + next(900)};
+            AnswerRecord a;
+            a.child = name;
+            a.childId = childId;
+            a.exercise = exercise;
+            a.range = range;
+            a.task = text;
+            a.given = attempt == tries ? QStringLiteral("gut") : QString::number(next(3));
+            a.right = attempt == tries && next(5) != 0;
+            a.attempt = attempt;
+            a.at = QDateTime::fromMSecsSinceEpoch(at);
+            a.millisecondsShown = 1500LL * attempt + next(900);
             // Each day's practice a few hours after the last.
             at += 60000 + qint64(next(3)) * 8 * 3600000;
             insert.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));

@@ -79,7 +79,7 @@ void RecordStoreTest::newFileRoundTrip() {
     QVERIFY(db.open());
     QSqlQuery version(QStringLiteral("PRAGMA user_version"), db);
     QVERIFY(version.next());
-    QCOMPARE(version.value(0).toInt(), 1);
+    QCOMPARE(version.value(0).toInt(), 2);
 }
 
 void RecordStoreTest::children() {

@@ -6,6 +6,7 @@
 // One judged answer, as the learning record keeps it.
 struct AnswerRecord {
     QString child;    // "" = the login account's own record
+    QString childId;  // the class server's id of the child; "" = never sent anywhere
     QString exercise; // the exercise's worksheet type name, one of WorksheetTasks::types()
     int range = 0;    // the number range the task was drawn from
     QString task;     // as the child saw it: "Nachbarn (Zehner) von 4 099"
@@ -22,6 +23,14 @@ struct RecordEvent {
     QString kind;   // German, e.g. "Belohnung", "Arbeitsblatt gedruckt", "Arbeitsblatt als PDF"
     QString detail; // e.g. the file name
     QDateTime at;
+    QString childId = {}; // as in AnswerRecord
+};
+
+// A child of one of this computer's classes, as the class server lists it.
+struct RosterChild {
+    QString id; // the server's UUID; it never changes, the name may
+    QString className;
+    QString name;
 };
 
 // The kinds of events the program records.
