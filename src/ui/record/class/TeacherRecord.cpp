@@ -1,6 +1,7 @@
 #include "TeacherRecord.h"
 
 #include "ClassPanel.h"
+#include "store/ClassServer.h"
 #include "ui/Dialogs.h"
 #include "ui/record/RecordView.h"
 
@@ -36,7 +37,24 @@ TeacherRecord::TeacherRecord(RecordView &view, ServerSubmit submit)
     panel_->hide();
     connect(panel_, &ClassPanel::childOpened, this,
             [this](const QString &id) { view_.choose(childEntry(id), view_.period()); });
+    connect(panel_, &ClassPanel::worksheetsRequested, this, &TeacherRecord::makeWorksheets);
+    connect(panel_, &ClassPanel::answersCsvRequested, this, &TeacherRecord::saveAnswersCsv);
+    connect(panel_, &ClassPanel::keepMonthsChosen, this, &TeacherRecord::keepMonths);
     view.setTeacher(this);
+}
+
+TeacherRecord *TeacherRecord::attach(RecordView &view, ClassServer &server) {
+    auto *teacher =
+        new TeacherRecord(view, [&server](ServerJob job, QObject *context, ServerDone done) {
+            server.submit(std::move(job), context, std::move(done));
+        });
+    connect(&server, &ClassServer::statusChanged, teacher,
+            [teacher, &view](const ClassServerStatus &status) {
+                const bool teaching = status.state == ClassServerStatus::State::Teacher;
+                if (view.isVisible() && teaching != (teacher->state() == State::Teacher))
+                    teacher->update();
+            });
+    return teacher;
 }
 
 QString TeacherRecord::classEntry(const QString &className) {

@@ -7,6 +7,7 @@
 #include <QObject>
 
 class ClassPanel;
+class ClassServer;
 class QComboBox;
 class QLabel;
 class RecordView;
@@ -23,6 +24,10 @@ public:
     enum class State { Unknown, Offline, NotTeacher, Teacher };
 
     TeacherRecord(RecordView &view, ServerSubmit submit);
+
+    // The view's teacher's side through the program's class server; it asks
+    // again whenever the server's state changes while the view is open.
+    static TeacherRecord *attach(RecordView &view, ClassServer &server);
 
     State state() const { return state_; }
     const QStringList &classes() const { return classes_; }
@@ -60,6 +65,10 @@ private:
     // Runs a change; on success the list is read again with `select` chosen.
     void change(ServerJob job, const QString &failure, const QString &select);
     void showClass(const QString &className, Period period);
+    // The class panel's buttons that need the server.
+    void makeWorksheets();
+    void saveAnswersCsv();
+    void keepMonths(int months);
 
     RecordView &view_;
     ServerSubmit submit_;
