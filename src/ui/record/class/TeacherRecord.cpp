@@ -85,9 +85,9 @@ QString TeacherRecord::classOf(const QString &entry) const {
     return QString();
 }
 
-void TeacherRecord::update() {
+void TeacherRecord::update(const QString &chosen) {
     const QDateTime now = view_.now();
-    const QString select = view_.child();
+    const QString select = chosen.isEmpty() ? view_.child() : chosen;
     submit_(
         [now](QSqlDatabase &db) -> QVariant {
             const auto classes = ClassQueries::teacherClasses(db);
@@ -211,8 +211,7 @@ void TeacherRecord::change(ServerJob job, const QString &failure, const QString 
             msgBox(failure + QLatin1Char('\r'), MsgIcon::Critical, MsgButtons::Ok, childrenTitle);
             return;
         }
-        view_.fillChildren(select);
-        update();
+        update(select);
     });
 }
 
@@ -255,8 +254,7 @@ bool TeacherRecord::addChild(const QString &entry) {
                     msgBox(QStringLiteral(
                                "Der Name konnte nicht auf dem Klassenserver gespeichert werden!\r"),
                            MsgIcon::Critical, MsgButtons::Ok, childrenTitle));
-            view_.fillChildren(childEntry(answer.toString()));
-            update();
+            update(childEntry(answer.toString()));
         });
     return true;
 }

@@ -34,8 +34,9 @@ public:
     ClassPanel &panel() { return *panel_; }
 
     // Asks the server for the classes and children again; clears what is
-    // older than each class keeps, once a day.
-    void update();
+    // older than each class keeps, once a day. Then `select` is chosen in
+    // the list (by default what is chosen now).
+    void update(const QString &select = QString());
 
     // The classes and the server's children at the top of the list.
     void addEntries(QComboBox *box) const;
