@@ -2,15 +2,14 @@
 
 #include "RecordChart.h"
 #include "RecordFormat.h"
+#include "RecordWidgets.h"
 #include "class/TeacherRecord.h"
 #include "core/record/RecordStatistics.h"
 #include "store/RecordStore.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -19,31 +18,11 @@
 
 namespace {
 
+using RecordWidgets::askCsvFile;
+using RecordWidgets::labelFor;
+
 constexpr int mistakesShown = 10;
 const Period periods[] = {Period::Today, Period::Week, Period::Month, Period::All};
-
-QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    return label;
-}
-
-QTableWidget *makeTable(const QString &name, const QString &accessibleName,
-                        const QStringList &columns, QWidget *parent) {
-    auto *table = new QTableWidget(0, int(columns.size()), parent);
-    table->setObjectName(name);
-    table->setAccessibleName(accessibleName);
-    table->setHorizontalHeaderLabels(columns);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Tab leaves the table; the arrow keys move inside it.
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
 
 // Figures stand right-aligned, texts left-aligned.
 void fill(QTableWidget *table, const QList<QStringList> &rows, const QList<int> &figures) {
@@ -55,11 +34,6 @@ void fill(QTableWidget *table, const QList<QStringList> &rows, const QList<int> 
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
-}
-
-QString askCsvFile(QWidget *parent, const QString &title, const QString &suggested) {
-    return QFileDialog::getSaveFileName(parent, title, suggested,
-                                        QStringLiteral("CSV-Dateien (*.csv)"));
 }
 
 } // namespace
@@ -77,14 +51,14 @@ RecordView::RecordView(RecordStore &store)
     status_ = new QLabel(childPage_);
     status_->setObjectName(QStringLiteral("Zusammenfassung"));
     child->addWidget(status_);
-    exercises_ = makeTable(QStringLiteral("Uebungen"), QStringLiteral("Übungen"),
-                           RecordFormat::exerciseColumns(), childPage_);
+    exercises_ = RecordWidgets::table(QStringLiteral("Uebungen"), QStringLiteral("Übungen"),
+                                      RecordFormat::exerciseColumns(), childPage_);
     child->addWidget(exercises_, 2);
     chart_ = new RecordChart(childPage_);
     child->addWidget(chart_, 3);
     child->addWidget(new QLabel(QStringLiteral("Häufige Fehler:"), childPage_));
-    mistakes_ = makeTable(QStringLiteral("Fehler"), QStringLiteral("Häufige Fehler"),
-                          RecordFormat::mistakeColumns(), childPage_);
+    mistakes_ = RecordWidgets::table(QStringLiteral("Fehler"), QStringLiteral("Häufige Fehler"),
+                                     RecordFormat::mistakeColumns(), childPage_);
     child->addWidget(mistakes_, 2);
     pages_->addWidget(childPage_);
     layout->addWidget(pages_, 1);

@@ -4,12 +4,12 @@
 #include "ui/Button.h"
 #include "ui/Dialogs.h"
 #include "ui/record/RecordFormat.h"
+#include "ui/record/RecordWidgets.h"
 #include "ui/worksheets/WorksheetOutput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +21,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+using RecordWidgets::labelFor;
 
 // Light enough that the figures stay easy to read on them and on paper.
 QColor bandColour(Band band) {
@@ -37,20 +39,6 @@ QColor bandColour(Band band) {
     return QColor();
 }
 
-QTableWidget *makeTable(const QString &name, const QString &accessibleName, QWidget *parent) {
-    auto *table = new QTableWidget(parent);
-    table->setObjectName(name);
-    table->setAccessibleName(accessibleName);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves the table; the arrow keys move inside it.
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    return table;
-}
-
 QTableWidgetItem *item(const QString &text, bool figure = false) {
     auto *cell = new QTableWidgetItem(text);
     if (figure)
@@ -58,26 +46,14 @@ QTableWidgetItem *item(const QString &text, bool figure = false) {
     return cell;
 }
 
-QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    return label;
-}
-
 QString day(const QDate &date) {
     return date.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
-QString askCsvFile(QWidget *parent, const QString &title, const QString &suggested) {
-    return QFileDialog::getSaveFileName(parent, title, suggested,
-                                        QStringLiteral("CSV-Dateien (*.csv)"));
 }
 
 } // namespace
 
 ClassPanel::ClassPanel(WorksheetOutput &output, QWidget *parent)
-    : QWidget(parent), output_(output), askCsvPath_(&askCsvFile) {
+    : QWidget(parent), output_(output), askCsvPath_(&RecordWidgets::askCsvFile) {
     setObjectName(QStringLiteral("Klassenansicht"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -89,7 +65,9 @@ ClassPanel::ClassPanel(WorksheetOutput &output, QWidget *parent)
     state_ = new QLabel(this);
     state_->setObjectName(QStringLiteral("KlasseZustand"));
     state_->setWordWrap(true);
-    table_ = makeTable(QStringLiteral("Klassentabelle"), QStringLiteral("Klassentabelle"), this);
+    table_ = RecordWidgets::table(QStringLiteral("Klassentabelle"),
+                                  QStringLiteral("Klassentabelle"), {}, this);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(table_, &QTableWidget::cellActivated, this, [this](int row, int) { openRow(row); });
     connect(table_, &QTableWidget::cellClicked, this, [this](int row, int column) {
         if (column == 0)
@@ -97,14 +75,12 @@ ClassPanel::ClassPanel(WorksheetOutput &output, QWidget *parent)
     });
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &ClassPanel::headerClicked);
-    mistakes_ = makeTable(QStringLiteral("Klassenfehler"),
-                          QStringLiteral("Häufige Fehler der Klasse"), this);
-    mistakes_->setColumnCount(6);
-    mistakes_->setHorizontalHeaderLabels({QStringLiteral("Übung"), QStringLiteral("Zahlenraum"),
-                                          QStringLiteral("Aufgabe"), QStringLiteral("Kinder"),
-                                          QStringLiteral("Wie oft falsch"),
-                                          QStringLiteral("Häufigste falsche Antwort")});
-    mistakes_->horizontalHeader()->setStretchLastSection(true);
+    mistakes_ = RecordWidgets::table(
+        QStringLiteral("Klassenfehler"), QStringLiteral("Häufige Fehler der Klasse"),
+        {QStringLiteral("Übung"), QStringLiteral("Zahlenraum"), QStringLiteral("Aufgabe"),
+         QStringLiteral("Kinder"), QStringLiteral("Wie oft falsch"),
+         QStringLiteral("Häufigste falsche Antwort")},
+        this);
     layout->addWidget(heading_);
     layout->addWidget(state_);
     layout->addWidget(makeSortRow());

@@ -259,58 +259,55 @@ bool TeacherRecord::addChild(const QString &entry) {
     return true;
 }
 
-bool TeacherRecord::renameChild(const QString &entry) {
-    const ServerChild *c = child(entry);
+bool TeacherRecord::onChild(const QString &entry,
+                            const std::function<void(const ServerChild &)> &act) {
     if (!owns(entry))
         return false;
-    if (!c)
-        return true;
-    const QString id = c->id;
-    const QString from = c->name;
-    const QString to =
-        inputBox(QStringLiteral("Neuer Name für „%1“:").arg(from), childrenTitle, from).trimmed();
-    if (to.isEmpty() || to == from)
-        return true;
-    change([id, to](QSqlDatabase &db) { return QVariant(ClassQueries::renameChild(db, id, to)); },
-           QStringLiteral("Der Name konnte auf dem Klassenserver nicht geändert werden!"), entry);
+    // A copy: a box lets the server's answers in, and the list may change under it.
+    if (const ServerChild *c = child(entry))
+        act(ServerChild(*c));
     return true;
+}
+
+bool TeacherRecord::renameChild(const QString &entry) {
+    return onChild(entry, [this, entry](const ServerChild &c) {
+        const QString to =
+            inputBox(QStringLiteral("Neuer Name für „%1“:").arg(c.name), childrenTitle, c.name)
+                .trimmed();
+        if (to.isEmpty() || to == c.name)
+            return;
+        const QString id = c.id;
+        change(
+            [id, to](QSqlDatabase &db) { return QVariant(ClassQueries::renameChild(db, id, to)); },
+            QStringLiteral("Der Name konnte auf dem Klassenserver nicht geändert werden!"), entry);
+    });
 }
 
 bool TeacherRecord::removeChild(const QString &entry) {
-    const ServerChild *c = child(entry);
-    if (!owns(entry))
-        return false;
-    if (!c)
-        return true;
-    // The box lets the server's answers in: the list may change under it.
-    const QString id = c->id;
-    const QString className = c->className;
-    if (msgBox(QStringLiteral("„%1“ und den Lernstand dieses Kindes löschen?\n"
-                              "Auch alle Antworten auf dem Klassenserver werden gelöscht.\r")
-                   .arg(c->name),
-               MsgIcon::Question, MsgButtons::YesNo, childrenTitle) != MsgResult::Yes)
-        return true;
-    change([id](QSqlDatabase &db) { return QVariant(ClassQueries::removeChild(db, id)); },
-           QStringLiteral("Das Kind konnte auf dem Klassenserver nicht gelöscht werden!"),
-           classEntry(className));
-    return true;
+    return onChild(entry, [this](const ServerChild &c) {
+        if (msgBox(QStringLiteral("„%1“ und den Lernstand dieses Kindes löschen?\n"
+                                  "Auch alle Antworten auf dem Klassenserver werden gelöscht.\r")
+                       .arg(c.name),
+                   MsgIcon::Question, MsgButtons::YesNo, childrenTitle) != MsgResult::Yes)
+            return;
+        const QString id = c.id;
+        change([id](QSqlDatabase &db) { return QVariant(ClassQueries::removeChild(db, id)); },
+               QStringLiteral("Das Kind konnte auf dem Klassenserver nicht gelöscht werden!"),
+               classEntry(c.className));
+    });
 }
 
 bool TeacherRecord::deleteAnswers(const QString &entry) {
-    const ServerChild *c = child(entry);
-    if (!owns(entry))
-        return false;
-    if (!c)
-        return true;
-    const QString id = c->id;
-    if (msgBox(QStringLiteral("Alle Antworten von „%1“ auf dem Klassenserver löschen?\n"
-                              "Das lässt sich nicht rückgängig machen.\r")
-                   .arg(c->name),
-               MsgIcon::Question, MsgButtons::YesNo,
-               QStringLiteral("Lernstand löschen")) != MsgResult::Yes)
-        return true;
-    change([id](QSqlDatabase &db) { return QVariant(ClassQueries::removeAnswers(db, id)); },
-           QStringLiteral("Der Lernstand konnte auf dem Klassenserver nicht gelöscht werden!"),
-           entry);
-    return true;
+    return onChild(entry, [this, entry](const ServerChild &c) {
+        if (msgBox(QStringLiteral("Alle Antworten von „%1“ auf dem Klassenserver löschen?\n"
+                                  "Das lässt sich nicht rückgängig machen.\r")
+                       .arg(c.name),
+                   MsgIcon::Question, MsgButtons::YesNo,
+                   QStringLiteral("Lernstand löschen")) != MsgResult::Yes)
+            return;
+        const QString id = c.id;
+        change([id](QSqlDatabase &db) { return QVariant(ClassQueries::removeAnswers(db, id)); },
+               QStringLiteral("Der Lernstand konnte auf dem Klassenserver nicht gelöscht werden!"),
+               entry);
+    });
 }

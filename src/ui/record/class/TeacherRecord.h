@@ -62,6 +62,8 @@ private:
     struct Snapshot;
     void received(const QVariant &answer, const QString &select);
     const ServerChild *child(const QString &entry) const;
+    // False for an entry that is not the server's; else acts on its child, if there is one.
+    bool onChild(const QString &entry, const std::function<void(const ServerChild &)> &act);
     QString classOf(const QString &entry) const;
     // Runs a change; on success the list is read again with `select` chosen.
     void change(ServerJob job, const QString &failure, const QString &select);
