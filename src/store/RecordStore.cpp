@@ -1,6 +1,7 @@
 #include "RecordStore.h"
 
 #include "PrivateFiles.h"
+#include "QueryHelpers.h"
 #include "RecordConnection.h"
 
 #include <QCollator>
@@ -16,33 +17,12 @@
 
 namespace {
 
+using QueryHelpers::exec;
+using QueryHelpers::LocalTimes;
+
 QSqlDatabase database(const QString &connection) {
     return QSqlDatabase::database(connection, false);
 }
-
-// Local times for a list of moments. Working out the local time of each one
-// alone would take most of the time of loading a year; the offset from UTC
-// is looked up once per hour instead, since zones change it on the hour.
-class LocalTimes {
-public:
-    QDateTime at(qint64 ms) {
-        const qint64 hour = ms / 3600000;
-        if (hour != hour_) {
-            hour_ = hour;
-            offset_ = QDateTime::fromMSecsSinceEpoch(hour * 3600000).offsetFromUtc();
-        }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-        // The same light offset zone; the time-spec form is deprecated from Qt 6.5.
-        return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::fromSecondsAheadOfUtc(offset_));
-#else
-        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, offset_);
-#endif
-    }
-
-private:
-    qint64 hour_ = -1;
-    int offset_ = 0;
-};
 
 // Made when an answer is first written and kept wherever it is sent, so a
 // batch sent twice is recognised and a new answer never is taken for an old one.
@@ -62,16 +42,6 @@ qint64 milliseconds(const QDateTime &at) {
 // A null QString would be bound as NULL; the record keeps "" instead.
 QVariant text(const QString &value) {
     return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
-}
-
-// Runs one statement with its values bound in order; names with quotes,
-// semicolons or line breaks never become SQL.
-bool exec(QSqlQuery &query, const QString &statement, const QVariantList &values) {
-    if (!query.prepare(statement))
-        return false;
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    return query.exec();
 }
 
 // Statements in one short transaction: all of them or none.

@@ -20,6 +20,7 @@
 #include "ui/Screen.h"
 #include "ui/memory/MemoryScreen.h"
 #include "ui/record/RecordView.h"
+#include "ui/record/class/ClassPanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -358,6 +359,46 @@ void playSomeCards(MemoryScreen &memory) {
 
 } // namespace
 
+// The class view as a teacher sees it, with figures as the class server
+// would send them for a class of six.
+bool takeClassView(RecordView &view, QList<Picture> &pictures) {
+    ClassPanel panel(view.output(), &view);
+    const QStringList names = {"Ali", "Ben", "Emil", "Lea", "Mia", "Ole"};
+    QList<ClassTable::Child> children;
+    QList<ClassCell> cells;
+    const qint64 now = seededNow().toMSecsSinceEpoch();
+    const QStringList exercises = {"Ordnen", "Ziffern", "Nachbarn", "Zählen"};
+    for (int i = 0; i < names.size(); ++i) {
+        const QString id = QString::number(i);
+        children.append({id, names[i]});
+        if (names[i] == QLatin1String("Emil"))
+            continue; // has not practised
+        for (int e = 0; e < exercises.size(); ++e) {
+            const int tasks = 6 + (i * 7 + e * 5) % 19;
+            if ((i + e) % 4 == 3)
+                continue;
+            cells.append({id, exercises[e], tasks, tasks * ((i * 3 + e * 2) % 10 + 1) / 10,
+                          45000LL * tasks, now - 86400000LL * ((i + e) % 5)});
+        }
+    }
+    ClassQueries::MistakeCounts mistakes;
+    mistakes.childrenPractised = 5;
+    mistakes.taskTotals = {{"Nachbarn", 1000, "Nachbarn (Zehner) von 4 099", {}, 4, 7},
+                           {"Ordnen", 100, "Ordnen: 38 83 8 33 88", {}, 3, 3}};
+    mistakes.givens = {{"Nachbarn", 1000, "Nachbarn (Zehner) von 4 099", "4 100 und 4 110", 3, 5},
+                       {"Ordnen", 100, "Ordnen: 38 83 8 33 88", "8 33 38 88 83", 3, 3}};
+    auto *choice = view.findChild<QComboBox *>(QStringLiteral("Kind"));
+    choice->insertItem(0, QStringLiteral("Klasse 3b"));
+    choice->setCurrentIndex(0);
+    panel.showLoading(QStringLiteral("3b"), QStringLiteral("alles"), children, {13, seededNow()});
+    panel.showFigures(cells, mistakes);
+    view.showPanel(&panel);
+    const bool ok = take(&view, QStringLiteral("klassenansicht"), pictures);
+    view.showPanel(nullptr);
+    choice->removeItem(0);
+    return ok;
+}
+
 int main(int argc, char **argv) {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.isEmpty() || platform == "offscreen")
@@ -422,6 +463,7 @@ int main(int argc, char **argv) {
                 view->setClock(seededNow);
                 view->choose(QStringLiteral("Mia"), Period::All);
                 ok &= take(view, QStringLiteral("lernstand"), pictures);
+                ok &= takeClassView(*view, pictures);
                 windows << view;
             } else {
                 std::fprintf(stderr, "the record view did not open\n");

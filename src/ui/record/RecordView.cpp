@@ -3,46 +3,27 @@
 #include "ClassServerLine.h"
 #include "RecordChart.h"
 #include "RecordFormat.h"
+#include "RecordWidgets.h"
+#include "class/TeacherRecord.h"
 #include "core/record/RecordStatistics.h"
 #include "store/RecordStore.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
+using RecordWidgets::askCsvFile;
+using RecordWidgets::labelFor;
+
 constexpr int mistakesShown = 10;
 const Period periods[] = {Period::Today, Period::Week, Period::Month, Period::All};
-
-QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    return label;
-}
-
-QTableWidget *makeTable(const QString &name, const QString &accessibleName,
-                        const QStringList &columns, QWidget *parent) {
-    auto *table = new QTableWidget(0, int(columns.size()), parent);
-    table->setObjectName(name);
-    table->setAccessibleName(accessibleName);
-    table->setHorizontalHeaderLabels(columns);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Tab leaves the table; the arrow keys move inside it.
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
 
 // Figures stand right-aligned, texts left-aligned.
 void fill(QTableWidget *table, const QList<QStringList> &rows, const QList<int> &figures) {
@@ -56,11 +37,6 @@ void fill(QTableWidget *table, const QList<QStringList> &rows, const QList<int> 
         }
 }
 
-QString askCsvFile(QWidget *parent, const QString &title, const QString &suggested) {
-    return QFileDialog::getSaveFileName(parent, title, suggested,
-                                        QStringLiteral("CSV-Dateien (*.csv)"));
-}
-
 } // namespace
 
 RecordView::RecordView(RecordStore &store)
@@ -68,18 +44,25 @@ RecordView::RecordView(RecordStore &store)
       output_(this), askCsvPath_(&askCsvFile), now_([] { return QDateTime::currentDateTime(); }) {
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(makeChoiceRow());
-    status_ = new QLabel(this);
+    // The child's figures; a class's panel takes their place.
+    pages_ = new QStackedWidget(this);
+    childPage_ = new QWidget(pages_);
+    auto *child = new QVBoxLayout(childPage_);
+    child->setContentsMargins(0, 0, 0, 0);
+    status_ = new QLabel(childPage_);
     status_->setObjectName(QStringLiteral("Zusammenfassung"));
-    layout->addWidget(status_);
-    exercises_ = makeTable(QStringLiteral("Uebungen"), QStringLiteral("Übungen"),
-                           RecordFormat::exerciseColumns(), this);
-    layout->addWidget(exercises_, 2);
-    chart_ = new RecordChart(this);
-    layout->addWidget(chart_, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Häufige Fehler:"), this));
-    mistakes_ = makeTable(QStringLiteral("Fehler"), QStringLiteral("Häufige Fehler"),
-                          RecordFormat::mistakeColumns(), this);
-    layout->addWidget(mistakes_, 2);
+    child->addWidget(status_);
+    exercises_ = RecordWidgets::table(QStringLiteral("Uebungen"), QStringLiteral("Übungen"),
+                                      RecordFormat::exerciseColumns(), childPage_);
+    child->addWidget(exercises_, 2);
+    chart_ = new RecordChart(childPage_);
+    child->addWidget(chart_, 3);
+    child->addWidget(new QLabel(QStringLiteral("Häufige Fehler:"), childPage_));
+    mistakes_ = RecordWidgets::table(QStringLiteral("Fehler"), QStringLiteral("Häufige Fehler"),
+                                     RecordFormat::mistakeColumns(), childPage_);
+    child->addWidget(mistakes_, 2);
+    pages_->addWidget(childPage_);
+    layout->addWidget(pages_, 1);
     classServer_ = new ClassServerLine(this);
     layout->addWidget(classServer_);
     layout->addWidget(makeButtonRow());
@@ -137,6 +120,7 @@ QWidget *RecordView::makeButtonRow() {
             addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption), {});
         connect(button, &QPushButton::clicked, this, b.click);
         layout->addWidget(button);
+        childActions_ << button;
     }
     layout->addStretch();
     QPushButton *close = addButton(QStringLiteral("Schliessen"), QStringLiteral("Schließen"), {});
@@ -154,10 +138,14 @@ void RecordView::showEvent(QShowEvent *event) {
     // Every visit shows the record as it stands now.
     fillChildren(child());
     refresh();
+    if (teacher_)
+        teacher_->update();
 }
 
 void RecordView::fillChildren(const QString &select) {
     children_->clear();
+    if (teacher_)
+        teacher_->addEntries(children_);
     children_->addItem(QStringLiteral("Eigenes Konto (%1)").arg(QDir::home().dirName()), QString());
     for (const QString &name : store_.children())
         children_->addItem(name, name);
@@ -186,8 +174,30 @@ void RecordView::refresh() {
     const bool named = !child().isEmpty();
     rename_->setEnabled(named);
     remove_->setEnabled(named);
-    answers_ = store_.answers(child(), periodStart(period(), now_()));
+    if (teacher_ && teacher_->shows(child(), period()))
+        return;
+    showPanel(nullptr);
+    showAnswers(store_.answers(child(), periodStart(period(), now_())));
+}
 
+void RecordView::setTeacher(TeacherRecord *teacher) {
+    teacher_ = teacher;
+}
+
+void RecordView::showPanel(QWidget *panel) {
+    if (panel && pages_->indexOf(panel) < 0)
+        pages_->addWidget(panel);
+    pages_->setCurrentWidget(panel ? panel : childPage_);
+    for (QPushButton *button : childActions_)
+        button->setVisible(!panel);
+}
+
+void RecordView::showStatus(const QString &text) {
+    status_->setText(text);
+}
+
+void RecordView::showAnswers(const QList<AnswerRecord> &answers) {
+    answers_ = answers;
     const QList<ExerciseSummary> summaries = RecordStatistics::perExercise(answers_);
     QList<QStringList> rows;
     for (const ExerciseSummary &s : summaries)

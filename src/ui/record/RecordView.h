@@ -16,6 +16,8 @@ class QPushButton;
 class QTableWidget;
 class RecordChart;
 class RecordStore;
+class QStackedWidget;
+class TeacherRecord;
 
 // The learning record ("Lernstand") for the teacher: a child and a period
 // chosen, what was practised per exercise, the answers per day, the tasks
@@ -48,6 +50,18 @@ public:
     // Reads the chosen child's answers of the period again and shows them.
     void refresh();
 
+    // The class server as a teacher sees it: its classes and children join
+    // the choice "Kind", and what it shows comes from the server.
+    void setTeacher(TeacherRecord *teacher);
+    // The answers shown for the chosen child, from wherever they came.
+    void showAnswers(const QList<AnswerRecord> &answers);
+    // A line in place of the figures' summary, while they are on their way.
+    void showStatus(const QString &text);
+    // The class panel in place of the child's figures, or the child's again.
+    void showPanel(QWidget *panel);
+    void fillChildren(const QString &select);
+    QDateTime now() const { return now_(); }
+
     // The click handlers.
     void saveCsv();
     void print();
@@ -71,7 +85,6 @@ protected:
 private:
     QWidget *makeChoiceRow();
     QWidget *makeButtonRow();
-    void fillChildren(const QString &select);
     QString childLabel() const;
     QString summaryText() const;
 
@@ -81,6 +94,10 @@ private:
     QPushButton *rename_;
     QPushButton *remove_;
     QLabel *status_;
+    QStackedWidget *pages_;
+    QWidget *childPage_;
+    QList<QPushButton *> childActions_;
+    TeacherRecord *teacher_ = nullptr;
     QTableWidget *exercises_;
     RecordChart *chart_;
     QTableWidget *mistakes_;

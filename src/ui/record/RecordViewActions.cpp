@@ -2,6 +2,7 @@
 // worksheet, the children's names and deleting.
 #include "RecordView.h"
 
+#include "class/TeacherRecord.h"
 #include "core/record/RecordCsv.h"
 #include "core/record/RecordStatistics.h"
 #include "store/RecordStore.h"
@@ -72,6 +73,8 @@ void RecordView::appendToWorksheet() {
 }
 
 void RecordView::addChild() {
+    if (teacher_ && teacher_->addChild(child()))
+        return;
     const QString name = inputBox(QStringLiteral("Name des Kindes:"), childrenTitle).trimmed();
     if (name.isEmpty())
         return;
@@ -89,7 +92,7 @@ void RecordView::addChild() {
 
 void RecordView::renameChild() {
     const QString from = child();
-    if (from.isEmpty())
+    if (from.isEmpty() || (teacher_ && teacher_->renameChild(from)))
         return;
     const QString to =
         inputBox(QStringLiteral("Neuer Name für „%1“:").arg(from), childrenTitle, from).trimmed();
@@ -110,6 +113,8 @@ void RecordView::renameChild() {
 
 void RecordView::removeChild() {
     const QString name = child();
+    if (teacher_ && teacher_->removeChild(name))
+        return;
     if (name.isEmpty() ||
         msgBox(QStringLiteral("„%1“ und den Lernstand dieses Kindes löschen?\r").arg(name),
                MsgIcon::Question, MsgButtons::YesNo, childrenTitle) != MsgResult::Yes)
@@ -122,6 +127,8 @@ void RecordView::removeChild() {
 }
 
 void RecordView::deleteRecord() {
+    if (teacher_ && teacher_->deleteAnswers(child()))
+        return;
     const int choice = choiceBox(QStringLiteral("Was soll gelöscht werden?\r"), MsgIcon::Question,
                                  {QStringLiteral("Lernstand von „%1“").arg(childLabel()),
                                   QStringLiteral("Alles"), QStringLiteral("Abbrechen")},

@@ -48,9 +48,29 @@ const Wording &wordingOf(WorksheetOutput::Document document) {
         QStringLiteral("Lernstand als PDF-Datei speichern"),
         QStringLiteral("Vorschau: Lernstand"),
     };
+    static const Wording classSheets{
+        QStringLiteral("Die Arbeitsblätter der Klasse jetzt ausdrucken?\r "),
+        QStringLiteral("Die Arbeitsblätter konnten nicht gedruckt werden!\r"),
+        QStringLiteral("Die Arbeitsblätter als PDF-Datei speichern?\r"),
+        QStringLiteral("Arbeitsblaetter-Klasse.pdf"),
+        QStringLiteral("Arbeitsblätter der Klasse als PDF-Datei speichern"),
+        QStringLiteral("Vorschau: Arbeitsblätter der Klasse"),
+    };
+    static const Wording classKeys{
+        QStringLiteral("Die Lösungen dazu jetzt ausdrucken?\r "),
+        QStringLiteral("Die Lösungen konnten nicht gedruckt werden!\r"),
+        QStringLiteral("Die Lösungen als PDF-Datei speichern?\r"),
+        QStringLiteral("Arbeitsblaetter-Klasse-Loesungen.pdf"),
+        QStringLiteral("Lösungen der Klasse als PDF-Datei speichern"),
+        QStringLiteral("Vorschau: Lösungen der Klasse"),
+    };
     switch (document) {
     case WorksheetOutput::Document::Key:
         return key;
+    case WorksheetOutput::Document::ClassSheets:
+        return classSheets;
+    case WorksheetOutput::Document::ClassKeys:
+        return classKeys;
     case WorksheetOutput::Document::Record:
         return record;
     case WorksheetOutput::Document::Sheet:
@@ -92,7 +112,8 @@ void WorksheetOutput::offerPdf(Document document, const QString &text) {
 }
 
 QString WorksheetOutput::suggestedPath(Document document) const {
-    const QString name = document == Document::Key && !sheetName_.isEmpty()
+    const bool key = document == Document::Key || document == Document::ClassKeys;
+    const QString name = key && !sheetName_.isEmpty()
                              ? sheetName_ + QStringLiteral("-Loesungen.pdf")
                              : wordingOf(document).fileName;
     return QDir(PdfFolder::start()).filePath(name);
@@ -100,7 +121,7 @@ QString WorksheetOutput::suggestedPath(Document document) const {
 
 void WorksheetOutput::written(Document document, const QString &path) {
     PdfFolder::remember(path);
-    if (document == Document::Sheet)
+    if (document == Document::Sheet || document == Document::ClassSheets)
         sheetName_ = QFileInfo(path).completeBaseName();
 }
 

@@ -13,8 +13,9 @@ class QWidget;
 // messages on the way. The sheet and its answer key go the same ways.
 class WorksheetOutput {
 public:
-    // Record: the summary of the learning record.
-    enum class Document { Sheet, Key, Record };
+    // Record: the summary of the learning record. ClassSheets, ClassKeys:
+    // one worksheet per child of a class and their keys, a page break between.
+    enum class Document { Sheet, Key, Record, ClassSheets, ClassKeys };
 
     // Where printing goes; a null printer means there is none.
     using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;

@@ -75,7 +75,15 @@ QList<QStringList> pages(const QString &text, QPrinter &printer) {
     const qreal pageHeight = printer.height();
     QList<QStringList> sheet{QStringList()};
     qreal y = 0;
-    for (const QString &line : textLines(text)) {
+    for (QString line : textLines(text)) {
+        // A form feed at a line's start begins a new page: one document per child.
+        if (line.startsWith(pageBreak)) {
+            line.remove(0, 1);
+            if (y > 0) {
+                sheet << QStringList();
+                y = 0;
+            }
+        }
         for (const QString &piece : wrapped(line, printer.width(), printer)) {
             if (y > 0 && y + metrics.height() > pageHeight) {
                 sheet << QStringList();

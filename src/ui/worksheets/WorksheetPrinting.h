@@ -16,6 +16,9 @@ class QPrinter;
 // preview and PDF file get the same pages.
 namespace WorksheetPrinting {
 
+// A line that begins with it begins a new page.
+constexpr QChar pageBreak = QChar(0x0c);
+
 QFont printFont();
 
 // The lines of each page as they will be painted on this printer.
