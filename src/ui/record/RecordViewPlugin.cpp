@@ -1,0 +1,15 @@
+#include "RecordViewPlugin.h"
+
+#include "RecordView.h"
+
+Screen *RecordViewPlugin::createRecordView(RecordStore &store, const QString &child,
+                                           const RecordViewLinks &links) {
+    auto *view = new RecordView(store);
+    view->setWorksheetAppender(links.appendTask);
+    if (links.childRenamed)
+        QObject::connect(view, &RecordView::childRenamed, view, links.childRenamed);
+    if (links.childrenChanged)
+        QObject::connect(view, &RecordView::childrenChanged, view, links.childrenChanged);
+    view->choose(child, Period::All);
+    return view;
+}
