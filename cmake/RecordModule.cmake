@@ -7,7 +7,7 @@
 # So every program that may load the module exports its symbols
 # (ENABLE_EXPORTS) and links those libraries whole, also the parts only the
 # module uses.
-set(ZUB_RECORD_MODULE_DIR ${CMAKE_BINARY_DIR}/lib/zubzahlen)
+set(ZUB_RECORD_MODULE_DIR ${CMAKE_BINARY_DIR}/lib/zubzahlen/plugins)
 
 add_library(zubrecordview SHARED ${RECORD_MODULE_SOURCES})
 target_include_directories(zubrecordview PRIVATE ${CMAKE_SOURCE_DIR}/src)
@@ -15,7 +15,9 @@ target_link_libraries(zubrecordview PRIVATE
     Qt6::Widgets Qt6::PrintSupport Qt6::Charts)
 set_target_properties(zubrecordview PROPERTIES
     LIBRARY_OUTPUT_DIRECTORY ${ZUB_RECORD_MODULE_DIR})
-install(TARGETS zubrecordview LIBRARY DESTINATION lib/zubzahlen)
+# Not straight in lib/zubzahlen: CPack would run ldconfig for a library there,
+# and this one is found by its path alone.
+install(TARGETS zubrecordview LIBRARY DESTINATION lib/zubzahlen/plugins)
 
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/ui/record/RecordModuleLoader.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS

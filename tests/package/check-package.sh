@@ -40,8 +40,8 @@ for p in qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 done
 
 # The learning record's views come as a module the program loads from
-# ../lib/zubzahlen when a view is first opened.
-files=(usr/bin/zubzahlen usr/lib/zubzahlen/libzubrecordview.so
+# ../lib/zubzahlen/plugins when a view is first opened.
+files=(usr/bin/zubzahlen usr/lib/zubzahlen/plugins/libzubrecordview.so
     usr/share/applications/zubzahlen.desktop
     usr/share/icons/hicolor/scalable/apps/zubzahlen.svg
     usr/share/metainfo/org.example.zubzahlen.metainfo.xml)

@@ -15,7 +15,7 @@ QString RecordModuleLoader::programFolder() {
 }
 
 QStringList RecordModuleLoader::folders(const QString &programFolder) {
-    QStringList found{QDir::cleanPath(programFolder + QStringLiteral("/../lib/zubzahlen"))};
+    QStringList found{QDir::cleanPath(programFolder + QStringLiteral("/../lib/zubzahlen/plugins"))};
     // Only a program inside the build tree looks there: an installed one
     // never picks up a module of some later build.
     const QString build = QStringLiteral(ZUB_BUILD_DIR);

@@ -6,7 +6,7 @@
 class RecordViewModule;
 
 // Finds the module of the learning record's views and loads it on first use.
-// An installed program looks in ../lib/zubzahlen beside its bin folder (the
+// An installed program looks in ../lib/zubzahlen/plugins beside its bin folder (the
 // Debian package the same, under /usr); a program run from the build tree
 // looks where the build put the module.
 class RecordModuleLoader {
