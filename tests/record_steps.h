@@ -27,7 +27,6 @@ inline void seedRecord(RecordStore &store) {
             const bool wrongFirst = i % 4 < 2 - day / 2;
             const QString task = neighbours.at(i % 2);
             AnswerRecord answer{QStringLiteral("Mia"),
-                                QString(),
                                 QStringLiteral("Nachbarn"),
                                 1000,
                                 task,
@@ -46,10 +45,10 @@ inline void seedRecord(RecordStore &store) {
                 store.add(answer);
             }
         }
-    store.add(AnswerRecord{QStringLiteral("Mia"), QString(), QStringLiteral("Ziffern"), 100,
+    store.add(AnswerRecord{QStringLiteral("Mia"), QStringLiteral("Ziffern"), 100,
                            QStringLiteral("Ziffern: 57"), QStringLiteral("57"), true, 1,
                            seededNow().addSecs(-600), 4000});
-    store.add(AnswerRecord{QStringLiteral("Ole"), QString(), QStringLiteral("Ziffern"), 20,
+    store.add(AnswerRecord{QStringLiteral("Ole"), QStringLiteral("Ziffern"), 20,
                            QStringLiteral("Ziffern: 12"), QStringLiteral("21"), false, 1,
                            seededNow().addSecs(-300), 5000});
 }

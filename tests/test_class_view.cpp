@@ -142,7 +142,9 @@ void ClassViewTest::teacherSeesTheClassAndItsChildren() {
     WorksheetDialog &sheet = openWorksheets(menu, 20);
     ClassServer classServer(QStringLiteral("lehrkraft"), testApp().recordStore().path());
     press(sheet, "Befehl9");
-    RecordView &view = testApp().recordView();
+    auto *shown = qobject_cast<RecordView *>(testApp().recordView());
+    QVERIFY(shown);
+    RecordView &view = *shown;
     QVERIFY(view.isVisible());
     TeacherRecord *teacher = TeacherRecord::attach(view, classServer);
     teacher->update();

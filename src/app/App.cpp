@@ -1,6 +1,7 @@
 #include "App.h"
 
 #include "EndRequests.h"
+#include "ui/Dialogs.h"
 #include "ui/InfoScreen.h"
 #include "ui/MenuScreen.h"
 #include "ui/WindowSize.h"
@@ -11,8 +12,7 @@
 #include "ui/quantities/PicturesScreen.h"
 #include "ui/quantities/QuantitiesScreen.h"
 #include "ui/record/ChildQuestion.h"
-#include "ui/record/ClassServerLine.h"
-#include "ui/record/RecordView.h"
+#include "ui/record/RecordViewModule.h"
 #include "ui/relations/ComparisonScreen.h"
 #include "ui/relations/CountingScreen.h"
 #include "ui/relations/NeighboursScreen.h"
@@ -163,39 +163,49 @@ WorksheetDialog &App::worksheet() {
         });
         dialog.setRecordOpener([this] {
             openRecord();
-            worksheet_->hide();
-            // The first visit shows the child practising now.
-            if (!recordView().isLoaded())
-                recordView().choose(recorder_.child(), Period::All);
-            recordView().display();
+            if (Screen *view = recordView()) {
+                worksheet_->hide();
+                view->display();
+            }
         });
     }
     return dialog;
 }
 
-RecordView &App::recordView() {
-    if (!recordView_) {
-        recordView_ = new RecordView(store_);
-        owned_.push_back(recordView_.data());
-        recordView_->setWorksheetAppender(
-            [this](const QString &type, int range) { worksheet().appendTask(type, range); });
-        QObject::connect(recordView_, &Screen::leftScreen, worksheet_, &Screen::display);
-        // The child practising follows a new name, and a removed one gives
-        // the answers back to the login account.
-        QObject::connect(recordView_, &RecordView::childRenamed, &recorder_,
-                         [this](const QString &from, const QString &to) {
-                             if (recorder_.child() == from && recorder_.childId().isEmpty())
-                                 recorder_.setChild(to);
-                         });
-        // A child of the class server is not among the names kept here.
-        QObject::connect(recordView_, &RecordView::childrenChanged, &recorder_, [this] {
-            if (recorder_.childId().isEmpty() && !store_.children().contains(recorder_.child()))
-                recorder_.setChild(QString());
-        });
-        if (classServer_)
-            recordView_->classServerLine().watch(classServer_.get());
+Screen *App::recordView() {
+    if (recordView_)
+        return recordView_;
+    RecordViewModule *module = recordModule_.module();
+    if (!module) {
+        msgBox(QStringLiteral("Der Lernstand kann nicht angezeigt werden: Ein Teil des Programms "
+                              "fehlt oder ist beschädigt. Bitte ZUB-Zahlen neu installieren.\n\n"
+                              "%1\r")
+                   .arg(recordModule_.problem()),
+               MsgIcon::Critical, MsgButtons::Ok, QStringLiteral("Lernstand"));
+        return nullptr;
     }
-    return *recordView_;
+    RecordViewLinks links;
+    links.appendTask = [this](const QString &type, int range) {
+        worksheet().appendTask(type, range);
+    };
+    // The child practising follows a new name, and a removed one gives the
+    // answers back to the login account.
+    links.childRenamed = [this](const QString &from, const QString &to) {
+        if (recorder_.child() == from && recorder_.childId().isEmpty())
+            recorder_.setChild(to);
+    };
+    // A child of the class server is not among the names kept here.
+    links.childrenChanged = [this] {
+        if (recorder_.childId().isEmpty() && !store_.children().contains(recorder_.child()))
+            recorder_.setChild(QString());
+    };
+    // The first visit shows the child practising now.
+    recordView_ = module->createRecordView(store_, recorder_.child(), links);
+    owned_.push_back(recordView_.data());
+    QObject::connect(recordView_, &Screen::leftScreen, worksheet_, &Screen::display);
+    if (classServer_)
+        module->attachClassServer(recordView_, *classServer_);
+    return recordView_;
 }
 
 void App::askWhoPractises() {
@@ -229,7 +239,7 @@ void App::startClassServer() {
             askWhoPractises();
     });
     if (recordView_)
-        recordView_->classServerLine().watch(classServer_.get());
+        recordModule_.module()->attachClassServer(recordView_, *classServer_);
 }
 
 MemoryScreen &App::memory() {

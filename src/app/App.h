@@ -4,6 +4,7 @@
 #include "store/ClassServer.h"
 #include "store/RecordStore.h"
 #include "ui/Screen.h"
+#include "ui/record/RecordModuleLoader.h"
 #include "ui/record/Recorder.h"
 
 #include <QPointer>
@@ -27,7 +28,6 @@ class NeighboursScreen;
 class OrderingScreen;
 class DigitsScreen;
 class WordsScreen;
-class RecordView;
 class WorksheetDialog;
 
 // The composition root: owns the session, the learning record and the
@@ -60,8 +60,10 @@ public:
     WordsScreen &words();
     WorksheetDialog &worksheet();
     MemoryScreen &memory();
-    // The learning record view, opened from the worksheet dialog.
-    RecordView &recordView();
+    // The learning record view, opened from the worksheet dialog; nullptr
+    // when its module is missing (the user has been told).
+    Screen *recordView();
+    RecordModuleLoader &recordModule() { return recordModule_; }
 
     // Shows the menu (its load handler reads the settings file); the learning
     // record is opened once the menu has been painted, so start-up never waits for it.
@@ -103,7 +105,8 @@ private:
     QPointer<WordsScreen> words_;
     QPointer<WorksheetDialog> worksheet_;
     QPointer<MemoryScreen> memory_;
-    QPointer<RecordView> recordView_;
+    RecordModuleLoader recordModule_;
+    QPointer<Screen> recordView_;
     std::unique_ptr<ClassServer> classServer_;
     bool asked_ = false;
 };

@@ -4,12 +4,30 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
 // Far more than any sensible first field with blanks in front of it.
 constexpr qint64 maxBytesRead = 4096;
+
+// An optional sign, then digits with an optional point, or a point and
+// digits. Checked by hand: a regular expression would load PCRE at start-up.
+bool isPlainNumber(const QString &text) {
+    qsizetype i = text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            ++digits;
+        else if (c == QLatin1Char('.') && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits > 0;
+}
+
 } // namespace
 
 namespace SettingsFile {
@@ -32,8 +50,7 @@ std::optional<int> readFirstNumber(const QString &path) {
         ++end;
     const QString field = QString::fromLatin1(head.mid(i, end - i));
 
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
-    if (!number.match(field).hasMatch())
+    if (!isPlainNumber(field))
         return std::nullopt;
     const double value = NumberText::value(field);
     if (value < -2e9 || value > 2e9)

@@ -181,9 +181,13 @@ QStringList RecordStore::children() const {
         return names;
     while (query.next())
         names << query.value(0).toString();
-    // Sorted here, not by the database's collation, so that "Ä" sorts beside "A".
-    const QCollator german(QLocale(QLocale::German, QLocale::Germany));
-    std::sort(names.begin(), names.end(), german);
+    // Sorted here, not by the database's collation, so that "Ä" sorts beside
+    // "A"; a collator loads ICU's collation data, so only when there is
+    // something to sort.
+    if (names.size() > 1) {
+        const QCollator german(QLocale(QLocale::German, QLocale::Germany));
+        std::sort(names.begin(), names.end(), german);
+    }
     return names;
 }
 

@@ -77,6 +77,14 @@ void NumberTextTest::settingsField_data() {
     QTest::addRow("binary") << QByteArray("\x00\xff\x01\x02", 4) << -1;
     QTest::addRow("digit then junk") << QByteArray("4x") << -1;
     QTest::addRow("only blanks") << QByteArray(10000, ' ') << -1;
+    QTest::addRow("plus sign") << QByteArray("+4") << 4;
+    QTest::addRow("minus sign") << QByteArray("-4") << -4;
+    QTest::addRow("point first") << QByteArray(".6") << 1;
+    QTest::addRow("point last") << QByteArray("5.") << 5;
+    QTest::addRow("point alone") << QByteArray(".") << -1;
+    QTest::addRow("sign alone") << QByteArray("-") << -1;
+    QTest::addRow("two points") << QByteArray("1.2.3") << -1;
+    QTest::addRow("two signs") << QByteArray("+-1") << -1;
 }
 
 void NumberTextTest::settingsField() {

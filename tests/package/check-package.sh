@@ -39,7 +39,10 @@ for p in qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
     grep -q "\b$p\b" <<<"$recommends" || fail "$p is not recommended"
 done
 
-files=(usr/bin/zubzahlen usr/bin/zubzahlen-klassenserver usr/share/applications/zubzahlen.desktop
+# The learning record's views come as a module the program loads from
+# ../lib/zubzahlen/plugins when a view is first opened.
+files=(usr/bin/zubzahlen usr/bin/zubzahlen-klassenserver usr/lib/zubzahlen/plugins/libzubrecordview.so
+    usr/share/applications/zubzahlen.desktop
     usr/share/icons/hicolor/scalable/apps/zubzahlen.svg
     usr/share/metainfo/org.example.zubzahlen.metainfo.xml)
 listing=$(dpkg-deb -c "$deb")
