@@ -18,13 +18,6 @@ const QString unreachable = QStringLiteral(
 
 } // namespace
 
-// What the server said about the teacher's classes and children.
-struct TeacherRecord::Snapshot {
-    QStringList classes;
-    QList<ServerChild> children;
-    QHash<QString, ClassQueries::Keeping> keeping;
-};
-
 TeacherRecord::TeacherRecord(RecordView &view, ServerSubmit submit)
     : QObject(&view), view_(view), submit_(std::move(submit)) {
     note_ = new QLabel(&view);
@@ -88,28 +81,8 @@ QString TeacherRecord::classOf(const QString &entry) const {
 void TeacherRecord::update(const QString &chosen) {
     const QDateTime now = view_.now();
     const QString select = chosen.isEmpty() ? view_.child() : chosen;
-    submit_(
-        [now](QSqlDatabase &db) -> QVariant {
-            const auto classes = ClassQueries::teacherClasses(db);
-            if (!classes)
-                return {};
-            Snapshot snapshot;
-            snapshot.classes = *classes;
-            for (const QString &name : *classes) {
-                // Whichever teacher's program comes first each day clears old answers.
-                ClassQueries::cleanUp(db, name, now);
-                if (const auto keeping = ClassQueries::keeping(db, name))
-                    snapshot.keeping.insert(name, *keeping);
-            }
-            if (!classes->isEmpty()) {
-                const auto children = ClassQueries::children(db);
-                if (!children)
-                    return {};
-                snapshot.children = *children;
-            }
-            return QVariant::fromValue(snapshot);
-        },
-        this, [this, select](const QVariant &answer) { received(answer, select); });
+    submit_(ClassJobs::teacherSnapshot(now), this,
+            [this, select](const QVariant &answer) { received(answer, select); });
 }
 
 void TeacherRecord::received(const QVariant &answer, const QString &select) {
@@ -119,7 +92,7 @@ void TeacherRecord::received(const QVariant &answer, const QString &select) {
         classes_.clear();
         children_.clear();
     } else {
-        const Snapshot snapshot = answer.value<Snapshot>();
+        const TeacherSnapshot snapshot = answer.value<TeacherSnapshot>();
         classes_ = snapshot.classes;
         children_ = snapshot.children;
         keeping_ = snapshot.keeping;
@@ -156,19 +129,14 @@ bool TeacherRecord::shows(const QString &entry, Period period) {
         const QString id = c->id;
         const QString name = c->name;
         const QDateTime from = periodStart(period, view_.now());
-        submit_(
-            [id, name, from](QSqlDatabase &db) -> QVariant {
-                const auto answers = ClassQueries::childAnswers(db, id, name, from);
-                return answers ? QVariant::fromValue(*answers) : QVariant();
-            },
-            this,
-            [this, request](const QVariant &answer) {
-                if (request != request_)
-                    return;
-                if (!answer.isValid())
-                    return view_.showStatus(unreachable);
-                view_.showAnswers(answer.value<QList<AnswerRecord>>());
-            });
+        submit_(ClassJobs::childAnswers(id, name, from), this,
+                [this, request](const QVariant &answer) {
+                    if (request != request_)
+                        return;
+                    if (!answer.isValid())
+                        return view_.showStatus(unreachable);
+                    view_.showAnswers(answer.value<QList<AnswerRecord>>());
+                });
         return true;
     }
     showClass(classOf(entry), period);
@@ -184,25 +152,16 @@ void TeacherRecord::showClass(const QString &className, Period period) {
     panel_->showLoading(className, periodName(period), members, keeping_.value(className));
     view_.showPanel(panel_);
     const QDateTime from = periodStart(period, view_.now());
-    submit_(
-        [className, from](QSqlDatabase &db) -> QVariant {
-            const auto cells = ClassQueries::classCells(db, className, from);
-            const auto mistakes =
-                ClassQueries::classMistakes(db, className, from, ClassPanel::mistakesShown);
-            if (!cells || !mistakes)
-                return {};
-            return QVariantList{QVariant::fromValue(*cells), QVariant::fromValue(*mistakes)};
-        },
-        this,
-        [this, request](const QVariant &answer) {
-            if (request != request_)
-                return;
-            if (!answer.isValid())
-                return panel_->showFailure(unreachable);
-            const QVariantList parts = answer.toList();
-            panel_->showFigures(parts[0].value<QList<ClassCell>>(),
-                                parts[1].value<ClassQueries::MistakeCounts>());
-        });
+    submit_(ClassJobs::classFigures(className, from, ClassPanel::mistakesShown), this,
+            [this, request](const QVariant &answer) {
+                if (request != request_)
+                    return;
+                if (!answer.isValid())
+                    return panel_->showFailure(unreachable);
+                const QVariantList parts = answer.toList();
+                panel_->showFigures(parts[0].value<QList<ClassCell>>(),
+                                    parts[1].value<ClassQueries::MistakeCounts>());
+            });
 }
 
 void TeacherRecord::change(ServerJob job, const QString &failure, const QString &select) {
@@ -242,20 +201,13 @@ bool TeacherRecord::addChild(const QString &entry) {
                    MsgIcon::Information, MsgButtons::Ok, childrenTitle);
             return true;
         }
-    submit_(
-        [className, name](QSqlDatabase &db) -> QVariant {
-            const auto id = ClassQueries::addChild(db, className, name);
-            return id ? QVariant(*id) : QVariant();
-        },
-        this,
-        [this](const QVariant &answer) {
-            if (!answer.isValid())
-                return void(
-                    msgBox(QStringLiteral(
-                               "Der Name konnte nicht auf dem Klassenserver gespeichert werden!\r"),
-                           MsgIcon::Critical, MsgButtons::Ok, childrenTitle));
-            update(childEntry(answer.toString()));
-        });
+    submit_(ClassJobs::addChild(className, name), this, [this](const QVariant &answer) {
+        if (!answer.isValid())
+            return void(msgBox(
+                QStringLiteral("Der Name konnte nicht auf dem Klassenserver gespeichert werden!\r"),
+                MsgIcon::Critical, MsgButtons::Ok, childrenTitle));
+        update(childEntry(answer.toString()));
+    });
     return true;
 }
 
@@ -277,9 +229,9 @@ bool TeacherRecord::renameChild(const QString &entry) {
         if (to.isEmpty() || to == c.name)
             return;
         const QString id = c.id;
-        change(
-            [id, to](QSqlDatabase &db) { return QVariant(ClassQueries::renameChild(db, id, to)); },
-            QStringLiteral("Der Name konnte auf dem Klassenserver nicht geändert werden!"), entry);
+        change(ClassJobs::renameChild(id, to),
+               QStringLiteral("Der Name konnte auf dem Klassenserver nicht geändert werden!"),
+               entry);
     });
 }
 
@@ -291,7 +243,7 @@ bool TeacherRecord::removeChild(const QString &entry) {
                    MsgIcon::Question, MsgButtons::YesNo, childrenTitle) != MsgResult::Yes)
             return;
         const QString id = c.id;
-        change([id](QSqlDatabase &db) { return QVariant(ClassQueries::removeChild(db, id)); },
+        change(ClassJobs::removeChild(id),
                QStringLiteral("Das Kind konnte auf dem Klassenserver nicht gelöscht werden!"),
                classEntry(c.className));
     });
@@ -306,7 +258,7 @@ bool TeacherRecord::deleteAnswers(const QString &entry) {
                    QStringLiteral("Lernstand löschen")) != MsgResult::Yes)
             return;
         const QString id = c.id;
-        change([id](QSqlDatabase &db) { return QVariant(ClassQueries::removeAnswers(db, id)); },
+        change(ClassJobs::removeAnswers(id),
                QStringLiteral("Der Lernstand konnte auf dem Klassenserver nicht gelöscht werden!"),
                entry);
     });

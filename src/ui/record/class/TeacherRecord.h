@@ -59,7 +59,6 @@ signals:
     void updated();
 
 private:
-    struct Snapshot;
     void received(const QVariant &answer, const QString &select);
     const ServerChild *child(const QString &entry) const;
     // False for an entry that is not the server's; else acts on its child, if there is one.
