@@ -126,6 +126,19 @@ bool ServerWorker::connectAndIdentify() {
                             "eintragen lassen."));
         return false;
     }
+    // A computer's answers fit every version; the class view needs the figures
+    // of this one.
+    if (who.kind == ServerQueries::Identity::Kind::Teacher &&
+        who.schemaVersion < ServerSchema::version()) {
+        fail(ClassServerStatus::State::Refused,
+             QStringLiteral("Der Klassenserver ist mit einer älteren Fassung eingerichtet "
+                            "(Version %1 statt %2). Bitte „zubzahlen-klassenserver einrichten“ "
+                            "ausführen lassen; bis dahin zeigt die Ansicht den Lernstand dieses "
+                            "Rechners.")
+                 .arg(who.schemaVersion)
+                 .arg(ServerSchema::version()));
+        return false;
+    }
     status_.state = who.kind == ServerQueries::Identity::Kind::Computer
                         ? ClassServerStatus::State::Computer
                         : ClassServerStatus::State::Teacher;

@@ -27,7 +27,7 @@ private slots:
     void callsAndAnswers_data();
     void callsAndAnswers();
     void printedLinesLogIn();
-    void newerServerIsRefused();
+    void newerOrOlderServerIsRefused();
 
 private:
     Run run(const QStringList &arguments);
@@ -104,9 +104,9 @@ void KlassenserverToolTest::callsAndAnswers_data() {
     QTest::newRow("before set-up") << QStringList{"klassen", "--dienst", admin} << 1 << "err"
                                    << "noch nicht eingerichtet";
     QTest::newRow("set up") << QStringList{"einrichten", "--dienst", admin} << 0 << "out"
-                            << "Der Klassenserver ist eingerichtet (Version 1)";
+                            << "Der Klassenserver ist eingerichtet (Version 2)";
     QTest::newRow("set up again") << QStringList{"einrichten", "--dienst", admin} << 0 << "out"
-                                  << "schon eingerichtet (Version 1); nichts geändert";
+                                  << "schon eingerichtet (Version 2); nichts geändert";
     QTest::newRow("no classes yet") << QStringList{"klassen", "--dienst", admin} << 0 << "out"
                                     << "Noch keine Klassen";
     QTest::newRow("name with a quote") << computer("pc'1", "3b") << 1 << "err"
@@ -175,13 +175,13 @@ void KlassenserverToolTest::printedLinesLogIn() {
     QSqlDatabase::removeDatabase(QStringLiteral("frau-x"));
 }
 
-void KlassenserverToolTest::newerServerIsRefused() {
-    QVERIFY(server->exec(QStringLiteral("UPDATE zub_schema SET version = 2"),
+void KlassenserverToolTest::newerOrOlderServerIsRefused() {
+    QVERIFY(server->exec(QStringLiteral("UPDATE zub_schema SET version = version + 1"),
                          QStringLiteral("schule")));
     const Run list = run({"klassen", "--dienst", "admin"});
     const Run setUp = run({"einrichten", "--dienst", "admin"});
     const Run computer = run({"rechner", "pc-9", "--klasse", "1a", "--dienst", "admin"});
-    QVERIFY(server->exec(QStringLiteral("UPDATE zub_schema SET version = 1"),
+    QVERIFY(server->exec(QStringLiteral("UPDATE zub_schema SET version = version - 1"),
                          QStringLiteral("schule")));
     for (const Run &result : {list, setUp, computer}) {
         QCOMPARE(result.status, 1);
@@ -193,6 +193,16 @@ void KlassenserverToolTest::newerServerIsRefused() {
                                         "'pc-9@schule'"))
                  .toInt(),
              0);
+    // An older server is named as such, with the call that brings it up to date.
+    QVERIFY(server->exec(QStringLiteral("UPDATE zub_schema SET version = version - 1"),
+                         QStringLiteral("schule")));
+    const Run older = run({"klassen", "--dienst", "admin"});
+    QVERIFY(server->exec(QStringLiteral("UPDATE zub_schema SET version = version + 1"),
+                         QStringLiteral("schule")));
+    QCOMPARE(older.status, 1);
+    QVERIFY2(older.err.contains(QStringLiteral("älteren Fassung")) &&
+                 older.err.contains(QStringLiteral("einrichten --dienst admin")),
+             qPrintable(older.err));
 }
 
 QTEST_GUILESS_MAIN(KlassenserverToolTest)

@@ -1,5 +1,6 @@
 // The class server's schema on a private PostgreSQL server: made once, left
-// alone when current or newer, refused to anyone but the database's owner.
+// alone when current or newer, brought up to date with every answer kept,
+// refused to anyone but the database's owner.
 #include "PrivatePostgres.h"
 #include "store/server/ServerSchema.h"
 
@@ -35,6 +36,7 @@ private slots:
     void cleanupTestCase() { server.reset(); }
     void setUpTwiceChangesNothing();
     void newerServerIsLeftAlone();
+    void upgradeKeepsEveryAnswer();
     void onlyTheOwnerSetsUp();
     void longDatabaseNameIsRefused();
     void schemaSurvivesAServerCrash();
@@ -98,19 +100,91 @@ void ServerSchemaTest::setUpTwiceChangesNothing() {
 
 void ServerSchemaTest::newerServerIsLeftAlone() {
     QSqlDatabase db = connect(QStringLiteral("nord"));
-    QVERIFY(
-        server->exec(QStringLiteral("UPDATE zub_schema SET version = 2"), QStringLiteral("nord")));
+    const int newer = ServerSchema::version() + 1;
+    QVERIFY(server->exec(QStringLiteral("UPDATE zub_schema SET version = %1").arg(newer),
+                         QStringLiteral("nord")));
     const QString before =
         server->value(QString::fromLatin1(catalogSnapshot), QStringLiteral("nord")).toString();
     ServerSchema::Result result = ServerSchema::setUp(db);
-    QVERIFY(
-        server->exec(QStringLiteral("UPDATE zub_schema SET version = 1"), QStringLiteral("nord")));
+    QVERIFY(server->exec(
+        QStringLiteral("UPDATE zub_schema SET version = %1").arg(ServerSchema::version()),
+        QStringLiteral("nord")));
     QVERIFY(result.outcome == ServerSchema::Outcome::Newer);
-    QCOMPARE(result.serverVersion, 2);
+    QCOMPARE(result.serverVersion, newer);
     QCOMPARE(server->value(QString::fromLatin1(catalogSnapshot), QStringLiteral("nord"))
                  .toString()
-                 .replace(QStringLiteral("version 1"), QStringLiteral("version 2")),
+                 .replace(QStringLiteral("version %1").arg(ServerSchema::version()),
+                          QStringLiteral("version %1").arg(newer)),
              before);
+}
+
+// Answers that reached a server of version 1 keep every row through the
+// upgrade, and each gets the time it added to its task: a later try adds what
+// passed since the try before it. A try that arrives after the upgrade is
+// given its time by the server.
+void ServerSchemaTest::upgradeKeepsEveryAnswer() {
+    QVERIFY2(server->createDatabase(QStringLiteral("alt"), QStringLiteral("it-alt"),
+                                    QStringLiteral("pw5")),
+             qPrintable(server->error()));
+    server
+        ->addService(QStringLiteral("alt"), QStringLiteral("alt"), QStringLiteral("it-alt"),
+                     QStringLiteral("pw5"))
+        .apply();
+    QSqlDatabase db = connect(QStringLiteral("alt"));
+    QVERIFY(db.isOpen());
+    QCOMPARE(ServerSchema::setUp(db, 1).outcome, ServerSchema::Outcome::Created);
+    // id, exercise, try, answered at, shown for, added time.
+    struct Row {
+        int id;
+        const char *exercise;
+        int attempt;
+        int at;
+        int shown;
+        int added;
+    };
+    const QList<Row> rows = {
+        {1, "Ordnen", 1, 10, 900, 900},  {2, "Ordnen", 2, 20, 1900, 1000},
+        {3, "Zählen", 1, 30, 400, 400},  {4, "Ordnen", 3, 40, 4000, 2100},
+        {5, "Ordnen", 1, 50, 700, 700},  {6, "Zählen", 2, 60, 1500, 1100},
+        {7, "Ordnen", 2, 70, 1200, 500},
+    };
+    const QString insert = QStringLiteral(
+        "INSERT INTO answers (id, computer, child_id, exercise, number_range, task, given, "
+        "is_right, attempt, at_ms, shown_ms) VALUES ('00000000-0000-0000-0000-%1', 'pc', "
+        "'00000000-0000-0000-0000-000000000000', '%2', 100, 't', 'g', 0, %3, %4, %5)");
+    QStringList before = {QStringLiteral("INSERT INTO classes (name) VALUES ('1a')"),
+                          QStringLiteral("INSERT INTO children (id, class, name) VALUES "
+                                         "('00000000-0000-0000-0000-000000000000', '1a', 'Mia')")};
+    for (const Row &r : rows.mid(0, rows.size() - 1))
+        before << insert.arg(r.id, 12, 10, QLatin1Char('0'))
+                      .arg(QString::fromUtf8(r.exercise))
+                      .arg(r.attempt)
+                      .arg(r.at)
+                      .arg(r.shown);
+    QVERIFY2(server->exec(before, QStringLiteral("alt")), qPrintable(server->error()));
+
+    const ServerSchema::Result upgrade = ServerSchema::setUp(db);
+    QVERIFY2(upgrade.outcome == ServerSchema::Outcome::Created, qPrintable(upgrade.error));
+    QCOMPARE(upgrade.serverVersion, 1);
+    const Row &late = rows.last();
+    QVERIFY2(server->exec(insert.arg(late.id, 12, 10, QLatin1Char('0'))
+                              .arg(QString::fromUtf8(late.exercise))
+                              .arg(late.attempt)
+                              .arg(late.at)
+                              .arg(late.shown),
+                          QStringLiteral("alt")),
+             qPrintable(server->error()));
+    QString expected;
+    for (const Row &r : rows)
+        expected += QStringLiteral("%1:%2 ").arg(r.id).arg(r.added);
+    QCOMPARE(server
+                 ->value(QStringLiteral("SELECT string_agg(right(id::text, 1) || ':' || added_ms "
+                                        "|| ' ', '' ORDER BY id) FROM answers"),
+                         QStringLiteral("alt"))
+                 .toString(),
+             expected);
+    QString error;
+    QCOMPARE(ServerSchema::serverVersion(db, &error), ServerSchema::version());
 }
 
 void ServerSchemaTest::onlyTheOwnerSetsUp() {

@@ -25,15 +25,11 @@ QVariantList classAndFrom(const QString &className, const QDateTime &from) {
 
 std::optional<QList<ClassCell>> classCells(QSqlDatabase &db, const QString &className,
                                            const QDateTime &from) {
-    // A task's time runs until its last try: the try the next answer of that
-    // exercise does not continue.
+    // Each answer carries the time it added to its task: a plain sum.
     const QString statement = QStringLiteral(
-        "SELECT child_id::text, exercise, count(*) FILTER (WHERE attempt <= 1), "
-        "count(*) FILTER (WHERE attempt <= 1 AND is_right <> 0), "
-        "coalesce(sum(shown_ms) FILTER (WHERE next_attempt IS NULL OR next_attempt <= 1), 0), "
-        "max(at_ms) FROM (SELECT a.child_id, a.exercise, a.attempt, a.is_right, a.shown_ms, "
-        "a.at_ms, lead(a.attempt) OVER (PARTITION BY a.child_id, a.exercise ORDER BY a.at_ms) "
-        "AS next_attempt FROM %1) t GROUP BY child_id, exercise");
+        "SELECT a.child_id::text, a.exercise, count(*) FILTER (WHERE a.attempt <= 1), "
+        "count(*) FILTER (WHERE a.attempt <= 1 AND a.is_right <> 0), sum(a.added_ms), "
+        "max(a.at_ms) FROM %1 GROUP BY a.child_id, a.exercise");
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!exec(query, statement.arg(classRows), classAndFrom(className, from)))
@@ -48,15 +44,18 @@ std::optional<QList<ClassCell>> classCells(QSqlDatabase &db, const QString &clas
 
 std::optional<MistakeCounts> classMistakes(QSqlDatabase &db, const QString &className,
                                            const QDateTime &from, int limit) {
+    // Wrong answers are grouped per child first: counting children is then a
+    // count of rows, not a second sort of every wrong answer.
     const QString statement = QStringLiteral(
-        "WITH wrong AS (SELECT a.child_id, a.exercise, a.number_range, a.task, a.given FROM %1 "
-        "AND a.is_right = 0), "
+        "WITH wrong AS (SELECT a.child_id, a.exercise, a.number_range, a.task, a.given, "
+        "count(*) AS n FROM %1 AND a.is_right = 0 GROUP BY a.child_id, a.exercise, "
+        "a.number_range, a.task, a.given), "
         "top AS (SELECT exercise, number_range, task, count(DISTINCT child_id) AS children, "
-        "count(*) AS n FROM wrong GROUP BY exercise, number_range, task "
+        "sum(n) AS n FROM wrong GROUP BY exercise, number_range, task "
         "ORDER BY children DESC, n DESC, task LIMIT ?) "
         "SELECT 0, exercise, number_range, task, '', children, n FROM top UNION ALL "
-        "SELECT 1, w.exercise, w.number_range, w.task, w.given, count(DISTINCT w.child_id), "
-        "count(*) FROM wrong w JOIN top t ON t.exercise = w.exercise AND "
+        "SELECT 1, w.exercise, w.number_range, w.task, w.given, count(*), sum(w.n) "
+        "FROM wrong w JOIN top t ON t.exercise = w.exercise AND "
         "t.number_range = w.number_range AND t.task = w.task "
         "GROUP BY w.exercise, w.number_range, w.task, w.given");
     QVariantList values = classAndFrom(className, from);
@@ -72,7 +71,10 @@ std::optional<MistakeCounts> classMistakes(QSqlDatabase &db, const QString &clas
                              query.value(5).toInt(),    query.value(6).toInt()};
         (query.value(0).toInt() == 0 ? counts.taskTotals : counts.givens).append(row);
     }
-    if (!exec(query, QStringLiteral("SELECT count(DISTINCT a.child_id) FROM %1").arg(classRows),
+    // One look into each child's answers by the index, not a scan of them all.
+    if (!exec(query,
+              QStringLiteral("SELECT count(*) FROM children c WHERE c.class = ? AND EXISTS "
+                             "(SELECT 1 FROM answers a WHERE a.child_id = c.id AND a.at_ms >= ?)"),
               classAndFrom(className, from)) ||
         !query.next())
         return std::nullopt;

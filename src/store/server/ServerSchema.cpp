@@ -89,9 +89,38 @@ const QStringList &versionOne() {
     return steps;
 }
 
+// Version 2: each answer carries the time it added to its task, so that a
+// class's practice time is a plain sum the server can share out among its
+// workers, instead of a sort of every answer to find each task's last try.
+// A task's time runs from the moment it appeared, so a later try adds what
+// passed since the try before it. The server works it out as an answer
+// arrives, whichever program sent it; a computer may not read the answer
+// before, so the function runs with its owner's rights.
+const QStringList &versionTwo() {
+    static const QStringList steps = {
+        QStringLiteral("ALTER TABLE answers ADD COLUMN added_ms BIGINT"),
+        QStringLiteral("UPDATE answers a SET added_ms = a.shown_ms - coalesce(t.before_ms, 0)"
+                       " FROM (SELECT id, CASE WHEN attempt > 1 THEN lag(shown_ms) OVER"
+                       " (PARTITION BY child_id, exercise ORDER BY at_ms) END AS before_ms"
+                       " FROM answers) t WHERE t.id = a.id"),
+        QStringLiteral("ALTER TABLE answers ALTER COLUMN added_ms SET NOT NULL"),
+        QStringLiteral("CREATE FUNCTION answer_added_ms() RETURNS trigger LANGUAGE plpgsql"
+                       " SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $$"
+                       " BEGIN NEW.added_ms := NEW.shown_ms - CASE WHEN NEW.attempt > 1 THEN"
+                       " coalesce((SELECT p.shown_ms FROM public.answers p"
+                       " WHERE p.child_id = NEW.child_id AND p.exercise = NEW.exercise"
+                       " AND p.at_ms < NEW.at_ms ORDER BY p.at_ms DESC LIMIT 1), 0) ELSE 0 END;"
+                       " RETURN NEW; END $$"),
+        QStringLiteral("REVOKE ALL ON FUNCTION answer_added_ms() FROM PUBLIC"),
+        QStringLiteral("CREATE TRIGGER answer_added_ms BEFORE INSERT ON answers"
+                       " FOR EACH ROW EXECUTE FUNCTION answer_added_ms()"),
+    };
+    return steps;
+}
+
 // Numbered migrations: entry n brings a database from version n to n + 1.
 const QList<QStringList> &migrations() {
-    static const QList<QStringList> steps = {versionOne()};
+    static const QList<QStringList> steps = {versionOne(), versionTwo()};
     return steps;
 }
 
@@ -124,7 +153,7 @@ QString withNames(const QString &statement, const QVariantList &names) {
     return text;
 }
 
-bool migrate(QSqlDatabase &db, int from, QString *error) {
+bool migrate(QSqlDatabase &db, int from, int to, QString *error) {
     QList<QVariantList> rows;
     if (!ServerSql::select(db, QStringLiteral("SELECT current_database()"), {}, &rows, error))
         return false;
@@ -145,7 +174,7 @@ bool migrate(QSqlDatabase &db, int from, QString *error) {
                            {computers, teachers, database}, &rows, error))
         return false;
     const QVariantList quoted = rows.first();
-    for (int step = from; step < version(); ++step) {
+    for (int step = from; step < to; ++step) {
         for (const QString &statement : migrations().at(step)) {
             if (!ServerSql::exec(db, withNames(statement, quoted), error))
                 return false;
@@ -161,7 +190,7 @@ bool migrate(QSqlDatabase &db, int from, QString *error) {
 } // namespace
 
 int version() {
-    return 1;
+    return 2;
 }
 
 QString computerGroup(const QString &database) {
@@ -212,7 +241,7 @@ Rights rights(QSqlDatabase &db, QString *error) {
     return result;
 }
 
-Result setUp(QSqlDatabase &db) {
+Result setUp(QSqlDatabase &db, int target) {
     Result result;
     const Rights may = rights(db, &result.error);
     if (!result.error.isEmpty())
@@ -230,12 +259,12 @@ Result setUp(QSqlDatabase &db) {
         ServerSql::exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(7319, 1)"), &result.error);
     result.serverVersion = ok ? serverVersion(db, &result.error) : -1;
     ok = result.serverVersion >= 0;
-    if (ok && result.serverVersion >= version()) {
+    if (ok && result.serverVersion >= target) {
         db.rollback();
-        result.outcome = result.serverVersion > version() ? Outcome::Newer : Outcome::Unchanged;
+        result.outcome = result.serverVersion > target ? Outcome::Newer : Outcome::Unchanged;
         return result;
     }
-    if (ok && migrate(db, result.serverVersion, &result.error) && db.commit()) {
+    if (ok && migrate(db, result.serverVersion, target, &result.error) && db.commit()) {
         result.outcome = Outcome::Created;
         return result;
     }

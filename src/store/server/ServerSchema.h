@@ -22,7 +22,7 @@ int maxDatabaseNameBytes();
 QString connectOptions(const QString &service);
 
 enum class Outcome {
-    Created,      // tables, roles and rules made now
+    Created,      // tables, roles and rules made or brought up to date now
     Unchanged,    // already current: nothing touched
     Newer,        // the server knows a newer version: nothing touched
     NotOwner,     // the connected role neither owns the database nor is superuser
@@ -37,7 +37,8 @@ struct Result {
 };
 
 // Creates or upgrades the schema in one transaction, as the database's owner.
-Result setUp(QSqlDatabase &db);
+// An older target builds an earlier version, to try its upgrade.
+Result setUp(QSqlDatabase &db, int target = version());
 
 // The version in zub_schema; 0 where there is none; -1 on error (with *error).
 int serverVersion(QSqlDatabase &db, QString *error);

@@ -41,6 +41,12 @@ bool mayAdminister(QSqlDatabase &db, const Arguments &args, QTextStream &err) {
         err << QStringLiteral("Die Datenbank ist noch nicht eingerichtet: zuerst "
                               "„zubzahlen-klassenserver einrichten --dienst %1“.\n")
                    .arg(args.service);
+    else if (version < ServerSchema::version())
+        err << QStringLiteral("Der Server ist mit einer älteren Fassung von ZUB-Zahlen "
+                              "eingerichtet (Version %1): zuerst „zubzahlen-klassenserver "
+                              "einrichten --dienst %2“, das erneuert ihn.\n")
+                   .arg(version)
+                   .arg(args.service);
     else if (version > ServerSchema::version())
         err << QStringLiteral("Der Server ist mit einer neueren Fassung von ZUB-Zahlen "
                               "eingerichtet (Version %1, dieses Werkzeug kennt %2). Bitte "
@@ -54,8 +60,14 @@ int setUp(QSqlDatabase &db, const Arguments &args, QTextStream &out, QTextStream
     const ServerSchema::Result result = ServerSchema::setUp(db);
     switch (result.outcome) {
     case ServerSchema::Outcome::Created:
-        out << QStringLiteral("Der Klassenserver ist eingerichtet (Version %1).\n")
-                   .arg(ServerSchema::version());
+        if (result.serverVersion > 0)
+            out << QStringLiteral("Der Klassenserver ist erneuert (Version %1 statt %2); "
+                                  "alle Antworten sind erhalten.\n")
+                       .arg(ServerSchema::version())
+                       .arg(result.serverVersion);
+        else
+            out << QStringLiteral("Der Klassenserver ist eingerichtet (Version %1).\n")
+                       .arg(ServerSchema::version());
         return 0;
     case ServerSchema::Outcome::Unchanged:
         out << QStringLiteral("Der Klassenserver ist schon eingerichtet (Version %1); "
