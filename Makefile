@@ -27,10 +27,11 @@ run: build
 	./$(BUILD)/zubzahlen
 
 # Every test, then every test again under the address, leak and
-# undefined-behaviour sanitizers.
+# undefined-behaviour sanitizers (SANITIZE=no leaves out the second pass).
+SANITIZE ?= yes
 test: test-deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
-	@$(MAKE) --no-print-directory sanitize
+	@if [ "$(SANITIZE)" != no ]; then $(MAKE) --no-print-directory sanitize; fi
 
 # Its own build directory; the first finding ends the test with a failure
 # (the options are set per test in tests/CMakeLists.txt).
