@@ -1,14 +1,21 @@
-// The baseline: a bare Qt window with one label, ending after its first paint.
+// The baseline: a bare Qt window with one label, ending a moment after its
+// first paint, as the program's probe does.
+#include "first_paint.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QTimer>
 
 namespace {
-class QuitOnPaint : public QObject {
+class QuitAfterPaint : public QObject {
+    bool painted_ = false;
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            reportFirstPaint();
+            QTimer::singleShot(settleMsAfterPaint, qApp, &QCoreApplication::quit);
+        }
         return QObject::eventFilter(watched, event);
     }
 };
@@ -18,7 +25,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QWidget window;
     QLabel label(QStringLiteral("ZUB-Zahlen"), &window);
-    QuitOnPaint quit;
+    QuitAfterPaint quit;
     window.installEventFilter(&quit);
     window.show();
     return app.exec();
