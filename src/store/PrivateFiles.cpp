@@ -1,6 +1,7 @@
 #include "PrivateFiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -47,12 +48,14 @@ QStringList prepare(const QString &databasePath) {
         failed << folder;
     // The log, shared memory, journal and damaged files moved aside all begin
     // with the database's own name; earlier versions made them with the umask.
-    const QDir dir(folder);
-    const QStringList names = dir.entryList({database.completeBaseName() + QLatin1Char('*')},
-                                            QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden |
-                                                QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
-        const QString path = dir.filePath(name);
+    // Compared by hand: QDir's name filters would compile a regular expression
+    // and its machine code at every start, for one prefix.
+    QDirIterator entries(folder, QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden |
+                                     QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        if (!entries.fileName().startsWith(database.completeBaseName()))
+            continue;
         if (!narrow(path))
             failed << path;
     }
