@@ -38,6 +38,7 @@ private slots:
     void whoMayDoWhat_data();
     void whoMayDoWhat();
     void sendingTwiceKeepsOneRow();
+    void laterTryGetsItsTimeThoughTheComputerCannotRead();
     void childNamesArriveIntact();
     void resetComputerGetsNewPasswordAndClasses();
     void twoSchoolsKeepTheirRolesApart();
@@ -259,6 +260,22 @@ void ServerRightsTest::sendingTwiceKeepsOneRow() {
         QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
         QCOMPARE(query.numRowsAffected(), round == 0 ? 1 : 0);
     }
+}
+
+// The server looks up the try before, which the computer itself may not read.
+void ServerRightsTest::laterTryGetsItsTimeThoughTheComputerCannotRead() {
+    QSqlQuery query(as(QStringLiteral("pc1")));
+    QVERIFY2(
+        query.exec(withIds("INSERT INTO answers (id, child_id, exercise, number_range, task, given,"
+                           " is_right, attempt, at_ms, shown_ms) VALUES ('44444444-4444-4444-8444-"
+                           "444444444444', C3, 'Ordnen', 100, '1+1', '2', 1, 2, 9, 20)")),
+        qPrintable(query.lastError().text()));
+    QCOMPARE(server
+                 ->value(QStringLiteral("SELECT added_ms FROM answers WHERE id = "
+                                        "'44444444-4444-4444-8444-444444444444'"),
+                         QStringLiteral("nord"))
+                 .toInt(),
+             20 - 6);
 }
 
 void ServerRightsTest::childNamesArriveIntact() {
