@@ -141,8 +141,11 @@ Outcome open(const QString &connection, const QString &path) {
     }
     // The write-ahead log keeps every committed answer through a kill; NORMAL
     // syncs at checkpoints only, which a killed process cannot undo.
+    // SQLite's own cache would grow to 2 MB with the record; the system's file
+    // cache serves the rare long reads all the same.
     if (!run(db, QStringLiteral("PRAGMA journal_mode = WAL")) ||
-        !run(db, QStringLiteral("PRAGMA synchronous = NORMAL")))
+        !run(db, QStringLiteral("PRAGMA synchronous = NORMAL")) ||
+        !run(db, QStringLiteral("PRAGMA cache_size = -256")))
         return Outcome::Unwritable;
     return migrate(db, version) ? Outcome::Ready : Outcome::Unwritable;
 }
