@@ -1,21 +1,17 @@
 #include "Commands.h"
 
 #include "ClientLines.h"
-#include "store/server/ServerAdmin.h"
-#include "store/server/ServerConnection.h"
-#include "store/server/ServerSchema.h"
+#include "store/server/AdminSession.h"
 
 #include <QSysInfo>
 #include <QTextStream>
 
 namespace {
 
-const QString connectionName = QStringLiteral("zubzahlen-klassenserver");
-
 // Checks the connected role and the schema before anything else runs.
-bool mayAdminister(QSqlDatabase &db, const Arguments &args, QTextStream &err) {
+bool mayAdminister(AdminSession &session, const Arguments &args, QTextStream &err) {
     QString error;
-    const ServerSchema::Rights rights = ServerSchema::rights(db, &error);
+    const ServerSchema::Rights rights = session.rights(&error);
     if (!error.isEmpty()) {
         err << QStringLiteral("Der Server antwortet nicht wie erwartet: %1\n").arg(error);
         return false;
@@ -34,7 +30,7 @@ bool mayAdminister(QSqlDatabase &db, const Arguments &args, QTextStream &err) {
     }
     if (args.command == Arguments::Command::SetUp)
         return true;
-    const int version = ServerSchema::serverVersion(db, &error);
+    const int version = session.serverVersion(&error);
     if (version < 0)
         err << QStringLiteral("Der Server antwortet nicht wie erwartet: %1\n").arg(error);
     else if (version == 0)
@@ -56,8 +52,8 @@ bool mayAdminister(QSqlDatabase &db, const Arguments &args, QTextStream &err) {
     return version == ServerSchema::version();
 }
 
-int setUp(QSqlDatabase &db, const Arguments &args, QTextStream &out, QTextStream &err) {
-    const ServerSchema::Result result = ServerSchema::setUp(db);
+int setUp(AdminSession &session, const Arguments &args, QTextStream &out, QTextStream &err) {
+    const ServerSchema::Result result = session.setUp();
     switch (result.outcome) {
     case ServerSchema::Outcome::Created:
         if (result.serverVersion > 0)
@@ -83,7 +79,7 @@ int setUp(QSqlDatabase &db, const Arguments &args, QTextStream &out, QTextStream
         return 1;
     case ServerSchema::Outcome::NotOwner:
     case ServerSchema::Outcome::NoCreateRole:
-        mayAdminister(db, args, err);
+        mayAdminister(session, args, err);
         return 1;
     case ServerSchema::Outcome::Failed:
         break;
@@ -92,15 +88,15 @@ int setUp(QSqlDatabase &db, const Arguments &args, QTextStream &out, QTextStream
     return 1;
 }
 
-int setMember(QSqlDatabase &db, const Arguments &args, QTextStream &out, QTextStream &err) {
+int setMember(AdminSession &session, const Arguments &args, QTextStream &out, QTextStream &err) {
     const bool computer = args.command == Arguments::Command::Computer;
     const ServerAdmin::Kind kind =
         computer ? ServerAdmin::Kind::Computer : ServerAdmin::Kind::Teacher;
     ServerAdmin::Address address;
     ServerAdmin::Member member;
     QString error;
-    if (!ServerAdmin::address(db, &address, &error) ||
-        !ServerAdmin::setMember(db, kind, args.name, args.classes, &member, &error)) {
+    if (!session.address(&address, &error) ||
+        !session.setMember(kind, args.name, args.classes, &member, &error)) {
         err << error << QLatin1Char('\n');
         return 1;
     }
@@ -127,10 +123,10 @@ int setMember(QSqlDatabase &db, const Arguments &args, QTextStream &out, QTextSt
     return 0;
 }
 
-int listClasses(QSqlDatabase &db, QTextStream &out, QTextStream &err) {
+int listClasses(AdminSession &session, QTextStream &out, QTextStream &err) {
     QList<ServerAdmin::ClassSummary> classes;
     QString error;
-    if (!ServerAdmin::listClasses(db, &classes, &error)) {
+    if (!session.listClasses(&classes, &error)) {
         err << QStringLiteral("Die Klassen lassen sich nicht lesen: %1\n").arg(error);
         return 1;
     }
@@ -151,17 +147,17 @@ int listClasses(QSqlDatabase &db, QTextStream &out, QTextStream &err) {
     return 0;
 }
 
-int runOn(QSqlDatabase &db, const Arguments &args, QTextStream &out, QTextStream &err) {
-    if (args.command != Arguments::Command::SetUp && !mayAdminister(db, args, err))
+int runOn(AdminSession &session, const Arguments &args, QTextStream &out, QTextStream &err) {
+    if (args.command != Arguments::Command::SetUp && !mayAdminister(session, args, err))
         return 1;
     switch (args.command) {
     case Arguments::Command::SetUp:
-        return setUp(db, args, out, err);
+        return setUp(session, args, out, err);
     case Arguments::Command::Computer:
     case Arguments::Command::Teacher:
-        return setMember(db, args, out, err);
+        return setMember(session, args, out, err);
     case Arguments::Command::Classes:
-        return listClasses(db, out, err);
+        return listClasses(session, out, err);
     case Arguments::Command::Help:
         break;
     }
@@ -171,14 +167,10 @@ int runOn(QSqlDatabase &db, const Arguments &args, QTextStream &out, QTextStream
 } // namespace
 
 int runCommand(const Arguments &args, QTextStream &out, QTextStream &err) {
-    int status = 1;
-    {
-        ServerConnection::Opened opened = ServerConnection::open(connectionName, args.service);
-        if (opened.problem.isEmpty())
-            status = runOn(opened.db, args, out, err);
-        else
-            err << opened.problem << QLatin1Char('\n');
+    AdminSession session(args.service);
+    if (!session.problem().isEmpty()) {
+        err << session.problem() << QLatin1Char('\n');
+        return 1;
     }
-    ServerConnection::close(connectionName);
-    return status;
+    return runOn(session, args, out, err);
 }
